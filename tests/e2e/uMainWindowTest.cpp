@@ -1,0 +1,67 @@
+// Starts kolvane.exe as a user would and closes it through its window.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/win32/uWin32Handles.h"
+
+namespace {
+
+std::wstring ExecutableBesideThisTest(const wchar_t* Name) {
+  wchar_t Path[MAX_PATH];
+  DWORD Length = GetModuleFileNameW(nullptr, Path, MAX_PATH);
+  std::wstring Folder(Path, Length);
+  return Folder.substr(0, Folder.find_last_of(L"\\/") + 1) + Name;
+}
+
+struct TStartedProcess {
+  TKernelHandle Process;
+  DWORD Id = 0;
+};
+
+TStartedProcess Start(const std::wstring& Executable) {
+  STARTUPINFOW Startup{};
+  Startup.cb = sizeof Startup;
+  PROCESS_INFORMATION Info{};
+  std::wstring CommandLine = L"\"" + Executable + L"\"";
+  if (!CreateProcessW(Executable.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &Startup, &Info))
+    return {};
+  CloseHandle(Info.hThread);
+  return {TKernelHandle(Info.hProcess), Info.dwProcessId};
+}
+
+HWND FindMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
+  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
+  while (GetTickCount64() < Deadline) {
+    HWND Window = nullptr;
+    while ((Window = FindWindowExW(nullptr, Window, L"TForm_Main", L"Kolvane")) != nullptr) {
+      DWORD Owner = 0;
+      GetWindowThreadProcessId(Window, &Owner);
+      if (Owner == ProcessId) return Window;
+    }
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
+  TStartedProcess Kolvane = Start(ExecutableBesideThisTest(KOLVANE_EXE_NAME));
+  ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
+
+  HWND Window = FindMainWindowOf(Kolvane.Id, 20000);
+  if (!Window) TerminateProcess(Kolvane.Process.get(), 1);
+  ASSERT_NE(Window, nullptr) << "no window titled Kolvane appeared";
+  EXPECT_TRUE(IsWindowVisible(Window));
+
+  PostMessageW(Window, WM_CLOSE, 0, 0);
+  DWORD Waited = WaitForSingleObject(Kolvane.Process.get(), 20000);
+  if (Waited != WAIT_OBJECT_0) TerminateProcess(Kolvane.Process.get(), 1);
+  ASSERT_EQ(Waited, WAIT_OBJECT_0) << "kolvane.exe did not end after WM_CLOSE";
+  DWORD ExitCode = 1;
+  GetExitCodeProcess(Kolvane.Process.get(), &ExitCode);
+  EXPECT_EQ(ExitCode, 0u);
+}
+
+}  // namespace

@@ -24,6 +24,9 @@ kolvane_start_display() {
   "$kolvane_root/tools/wine-prefix.sh"
   # One persistent Wine server for the run: each Windows program then starts in milliseconds.
   "$kolvane_wineserver" -p
+  # Start Wine's own services and desktop now, detached from our output: started later by a test,
+  # they would inherit its output pipe and keep CTest waiting after the test ended.
+  "$kolvane_wine" wineboot </dev/null >/dev/null 2>&1
 }
 
 kolvane_end_display() {

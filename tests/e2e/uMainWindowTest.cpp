@@ -32,14 +32,15 @@ TStartedProcess Start(const std::wstring& Executable) {
   return {TKernelHandle(Info.hProcess), Info.dwProcessId};
 }
 
-HWND FindMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
+// The window exists a moment before it is shown, so wait for both.
+HWND FindVisibleMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
   while (GetTickCount64() < Deadline) {
     HWND Window = nullptr;
     while ((Window = FindWindowExW(nullptr, Window, L"TForm_Main", L"Kolvane")) != nullptr) {
       DWORD Owner = 0;
       GetWindowThreadProcessId(Window, &Owner);
-      if (Owner == ProcessId) return Window;
+      if (Owner == ProcessId && IsWindowVisible(Window)) return Window;
     }
     Sleep(50);
   }
@@ -50,10 +51,9 @@ TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
   TStartedProcess Kolvane = Start(ExecutableBesideThisTest(KOLVANE_EXE_NAME));
   ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
 
-  HWND Window = FindMainWindowOf(Kolvane.Id, 20000);
+  HWND Window = FindVisibleMainWindowOf(Kolvane.Id, 20000);
   if (!Window) TerminateProcess(Kolvane.Process.get(), 1);
-  ASSERT_NE(Window, nullptr) << "no window titled Kolvane appeared";
-  EXPECT_TRUE(IsWindowVisible(Window));
+  ASSERT_NE(Window, nullptr) << "no visible window titled Kolvane appeared";
 
   PostMessageW(Window, WM_CLOSE, 0, 0);
   DWORD Waited = WaitForSingleObject(Kolvane.Process.get(), 20000);

@@ -1,0 +1,12 @@
+#pragma once
+
+class TEventLoop;
+class TUserInterface;
+
+// The ports that events, actions and the planner reach the machine through. The application
+// fills it with the Windows adapters; native tests fill it with the simulated machine. Each area
+// adds the ports its kinds need; a kind must cope with a port left unset only where it says so.
+struct TKoServices {
+  TEventLoop& EventLoop;
+  TUserInterface* UserInterface = nullptr;
+};

@@ -1,0 +1,14 @@
+#include "platform/sim/uSimUserInterface.h"
+
+TDialogResult TSimUserInterface::MessageDialog(const std::string& Caption, const std::string& Text,
+                                               TDialogKind Kind, TDialogButtons Buttons) {
+  Shown.push_back({Caption, Text, Kind, Buttons});
+  if (!FAnswers.empty()) {
+    TDialogResult Result = FAnswers.front();
+    FAnswers.pop_front();
+    return Result;
+  }
+  return Buttons == TDialogButtons::dbYesNo || Buttons == TDialogButtons::dbYesNoCancel
+             ? TDialogResult::drYes
+             : TDialogResult::drOK;
+}

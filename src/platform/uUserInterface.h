@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+enum class TDialogKind : std::uint8_t { dkInformation, dkWarning, dkError, dkConfirmation };
+enum class TDialogButtons : std::uint8_t { dbOK, dbOKCancel, dbYesNo, dbYesNoCancel };
+enum class TDialogResult : std::uint8_t { drOK, drCancel, drYes, drNo };
+
+// Modal questions and notices to the user. Portable code asks through this port so that tests can
+// answer; on Windows it is a message box owned by the main window.
+class TUserInterface {
+ public:
+  virtual ~TUserInterface() = default;
+  // Caption empty means the application's title.
+  virtual TDialogResult MessageDialog(const std::string& Caption, const std::string& Text,
+                                      TDialogKind Kind, TDialogButtons Buttons) = 0;
+};

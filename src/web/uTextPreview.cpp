@@ -18,7 +18,9 @@ std::string TextPreview(std::string_view Text, std::size_t Limit) {
     while (End < Text.size() && End - Start <= Limit && !IsBreak(Text[End]))
       ++End;
   }
-  std::string Result = "(" + std::to_string(Text.size()) + ") ";
+  std::string Result = "(";
+  Result += std::to_string(Text.size());
+  Result += ") ";
   Result.append(Text.substr(Start, End - Start));
   if (End < Text.size())
     Result += "...";

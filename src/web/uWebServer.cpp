@@ -104,9 +104,9 @@ std::string QuotedRealm(std::string_view Realm) {
 void TWebServer::HandleRequest(const THttpRequestHead& Head, THttpAnswer& Answer) {
   TWebRequest Request;
   const std::size_t Question = Head.Target.find('?');
-  Request.Path.assign(Head.Target.substr(0, Question));
-  if (Request.Path.empty() || Request.Path.front() != '/')
-    Request.Path.insert(0, "/");
+  const std::string_view Path = Head.Target.substr(0, Question);
+  if (Path.empty() || Path.front() != '/') Request.Path = "/";
+  Request.Path.append(Path);
   if (Question != std::string_view::npos)
     Request.SetQueryString(Head.Target.substr(Question + 1));
   Request.Method.assign(Head.Method);

@@ -4,6 +4,7 @@
 
 #include <boost/asio/write.hpp>
 #include <boost/beast/core/buffers_range.hpp>
+#include <boost/beast/core/string.hpp>
 #include <boost/beast/http/empty_body.hpp>
 #include <boost/beast/http/message.hpp>
 #include <boost/beast/http/serializer.hpp>
@@ -198,6 +199,7 @@ bool THttpConnection::ParseAndAnswer() {
     FParser->header_limit(static_cast<std::uint32_t>(FHost.Limits().MaxHeaderBytes));
     FParser->body_limit(FHost.Limits().MaxBodyBytes);
     FParser->eager(true);
+    FContinueSent = false;
   }
   beast::error_code Error;
   while (!FInput.Empty() && !FParser->is_done()) {
@@ -205,6 +207,15 @@ bool THttpConnection::ParseAndAnswer() {
     FInput.Consume(Used);
     if (Error || Used == 0)
       break;
+  }
+  if (!FParser->is_done() && FParser->is_header_done() && !FContinueSent) {
+    // A client that waits for leave to send its body would otherwise stall until it gives up.
+    const auto Expect = FParser->get()[http::field::expect];
+    if (beast::iequals(Expect, "100-continue")) {
+      FContinueSent = true;
+      constexpr std::string_view Continue = "HTTP/1.1 100 Continue\r\n\r\n";
+      QueueOutput(Continue.data(), Continue.size());
+    }
   }
   if (FParser->is_done()) {
     Answer(FParser->get());

@@ -124,6 +124,7 @@ class THttpConnection : public std::enable_shared_from_this<THttpConnection> {
   bool FStopParsing = false;      // no further requests: close once the output is sent
   bool FAbortAfterWrite = false;  // the answer could not be completed: no lingering
   bool FCloseNotifyQueued = false;
+  bool FContinueSent = false;
   bool FPeerDone = false;  // the peer sent its last byte
   bool FClosed = false;
 };

@@ -105,7 +105,8 @@ void TWebServer::HandleRequest(const THttpRequestHead& Head, THttpAnswer& Answer
   TWebRequest Request;
   const std::size_t Question = Head.Target.find('?');
   const std::string_view Path = Head.Target.substr(0, Question);
-  if (Path.empty() || Path.front() != '/') Request.Path = "/";
+  if (Path.empty() || Path.front() != '/')
+    Request.Path = "/";
   Request.Path.append(Path);
   if (Question != std::string_view::npos)
     Request.SetQueryString(Head.Target.substr(Question + 1));

@@ -168,8 +168,14 @@ TEST_F(WebServerTest, OnlyHeadGetAndPostReachThePage) {
   EXPECT_EQ(Head.Header("content-length"), "2");
   Client.Send("GET /page HTTP/1.1\r\nHost: x\r\n\r\n");
   EXPECT_EQ(Client.ReadResponse().Body, "ok") << "HEAD sent no body bytes";
+  // A client that asks leave to send its body gets it at once.
+  Client.Send(
+      "POST /form HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\nContent-Length: 4\r\n\r\n");
+  EXPECT_EQ(Client.ReadResponse(true).Status, 100);
+  Client.Send("a=b&");
+  EXPECT_EQ(Client.ReadResponse().Body, "ok");
   const auto Requests = Seen();
-  ASSERT_EQ(Requests.size(), 3u);
+  ASSERT_EQ(Requests.size(), 4u);
   EXPECT_EQ(Requests[0].Method, "POST");
   EXPECT_EQ(Requests[1].Method, "HEAD");
 }

@@ -35,5 +35,6 @@ int main(int argc, char** argv) {
   }
   std::printf("listening on 127.0.0.1:%u\n", Server.Port());
   std::fflush(stdout);
-  for (;;) Server.ProcessEvents(100);
+  for (;;)
+    Server.ProcessEvents(100);
 }

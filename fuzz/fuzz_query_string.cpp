@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
   ParseQueryString(Query, Parameters);
   std::string Value;
   for (const auto& [Name, Stored] : Parameters.Items()) {
-    if (!Parameters.TryGetValue(Name, Value) || Value != Stored) std::abort();
+    if (!Parameters.TryGetValue(Name, Value) || Value != Stored)
+      std::abort();
   }
-  if (DecodeQueryComponent(Query).size() > Query.size()) std::abort();
+  if (DecodeQueryComponent(Query).size() > Query.size())
+    std::abort();
   return 0;
 }

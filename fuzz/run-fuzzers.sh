@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers, coverage
 # for the whole of Kolvane's code) and runs each for a while.
 #   bash fuzz/run-fuzzers.sh [seconds per target, default 180] [target ...]
-# Targets: query_string basic_credentials template_parser. Corpora grow in build/fuzz/corpus;
+# Targets: query_string basic_credentials template_parser http_request. Corpora grow in build/fuzz/corpus;
 # a crash leaves its input in build/fuzz/ and stops the script.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -10,7 +10,7 @@ cd "$root"
 seconds=${1:-180}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(query_string basic_credentials template_parser)
+((${#targets[@]})) || targets=(query_string basic_credentials template_parser http_request)
 
 build=build/fuzz
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -26,6 +26,22 @@ std::string_view Trim(std::string_view Text) {
   return Text;
 }
 
+bool IsComment(std::string_view Line) {
+  return !Line.empty() && (Line.front() == ';' || Line.front() == '#');
+}
+
+// The "]" that closes a section header: the last one when nothing follows it, else the first
+// one that only a comment follows ("[General] ; main"); npos for a broken header.
+std::size_t HeaderEnd(std::string_view Line) {
+  if (Line.back() == ']')
+    return Line.size() - 1;
+  for (std::size_t Closing = Line.find(']'); Closing != Line.npos;
+       Closing = Line.find(']', Closing + 1))
+    if (IsComment(Trim(Line.substr(Closing + 1))))
+      return Closing;
+  return Line.npos;
+}
+
 bool HasLineBreak(std::string_view Text) {
   return Text.find_first_of("\r\n") != Text.npos;
 }
@@ -83,16 +99,17 @@ TIniFile TIniFile::FromText(std::string_view Text) {
     while (!Line.empty() && Line.back() == '\r')
       Line.remove_suffix(1);
     Line = Trim(Line);
-    if (Line.empty() || Line.front() == ';' || Line.front() == '#')
+    if (Line.empty() || IsComment(Line))
       continue;
 
     if (Line.front() == '[') {
       // A header that does not close names no section: its keys cannot be told apart from the
       // previous section's, so they are skipped rather than added to the wrong one.
       Current = nullptr;
-      if (Line.back() != ']')
+      const std::size_t Closing = HeaderEnd(Line);
+      if (Closing == Line.npos)
         continue;
-      const std::string_view Name = Trim(Line.substr(1, Line.size() - 2));
+      const std::string_view Name = Trim(Line.substr(1, Closing - 1));
       if (Name.empty())
         continue;
       Current = Document.FindSection(Name);

@@ -28,6 +28,8 @@ TEST(IniFileTest, ReadsWhatEditorsAndOtherProgramsWrite) {
       {"blanks around name and value", "[ General ]\n  Logic \t=  2  \n", "General", "Logic", "2"},
       {"value keeps = and ;", "[Event1]\nConfig=TIME=0:10:00;\n", "Event1", "Config",
        "TIME=0:10:00;"},
+      {"comment after a header", "[General] ; main\nLogic=1\n", "General", "Logic", "1"},
+      {"bracket inside a name", "[a]b]\nK=1\n", "A]B", "K", "1"},
       {"quotes are part of the value", "[A]\nName=\"x\"\n", "A", "Name", "\"x\""},
       {"empty value", "[A]\nName=\n", "A", "Name", ""},
       {"first of two equal keys counts", "[A]\nK=1\nk=2\n", "A", "K", "1"},
@@ -36,6 +38,7 @@ TEST(IniFileTest, ReadsWhatEditorsAndOtherProgramsWrite) {
       {"line without =", "[A]\njust some words\nK=1\n", "A", "K", "1"},
       {"line without key", "[A]\n=orphan\n", "A", "", nullptr},
       {"unclosed header hides its keys", "[A]\nK=1\n[B\nK2=2\n", "A", "K2", nullptr},
+      {"text after a header hides its keys", "[A]\n[B] x\nK2=2\n", "A", "K2", nullptr},
       {"empty header hides its keys", "[A]\n[]\nK=1\n", "A", "K", nullptr},
       {"keys after a broken header return with the next", "[B\nX=1\n[A]\nK=1\n", "A", "K", "1"},
   };

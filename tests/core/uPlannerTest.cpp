@@ -18,7 +18,7 @@ class PlannerTest : public ::testing::Test {
 // --- The four logics, end to end with real countdowns -----------------------------------------
 
 TEST_F(PlannerTest, OrRunsTheActionsOnTheFirstTrigger) {
-  Host.Logic = kolOR;
+  Host.SetLogic(kolOR);
   Host.AddCountdown(10);
   Host.AddCountdown(5);
   Host.AddAction("A");
@@ -34,7 +34,7 @@ TEST_F(PlannerTest, OrRunsTheActionsOnTheFirstTrigger) {
 }
 
 TEST_F(PlannerTest, AndWaitsForEveryEventOnce) {
-  Host.Logic = kolAND;
+  Host.SetLogic(kolAND);
   Host.AddCountdown(5);
   Host.AddCountdown(10);
   Host.AddAction("A");
@@ -51,7 +51,7 @@ TEST_F(PlannerTest, AndWaitsForEveryEventOnce) {
 }
 
 TEST_F(PlannerTest, AndStopsAnEventThatTriggeredSoItsFlagStays) {
-  Host.Logic = kolAND;
+  Host.SetLogic(kolAND);
   Host.AddTestEvent();
   Host.AddTestEvent();
   Host.AddAction("A");
@@ -68,7 +68,7 @@ TEST_F(PlannerTest, AndStopsAnEventThatTriggeredSoItsFlagStays) {
 }
 
 TEST_F(PlannerTest, AllNeedsEveryFlagSetAtTheSameTime) {
-  Host.Logic = kolALL;
+  Host.SetLogic(kolALL);
   Host.AddTestEvent();
   Host.AddTestEvent();
   Host.AddAction("A");
@@ -92,7 +92,7 @@ TEST_F(PlannerTest, AllNeedsEveryFlagSetAtTheSameTime) {
 }
 
 TEST_F(PlannerTest, OneByOneStartsEachEventAfterItsPredecessorTriggered) {
-  Host.Logic = kol1BY1;
+  Host.SetLogic(kol1BY1);
   Host.AddCountdown(2);
   Host.AddCountdown(3);
   Host.AddCountdown(1);
@@ -117,7 +117,7 @@ TEST_F(PlannerTest, OneByOneStartsEachEventAfterItsPredecessorTriggered) {
 }
 
 TEST_F(PlannerTest, OneByOneStartFailureReachesTheLoopsErrorHandler) {
-  Host.Logic = kol1BY1;
+  Host.SetLogic(kol1BY1);
   Host.AddCountdown(1);
   Host.AddTestEvent(/*FailStart=*/true);
   Planner.Start();
@@ -194,10 +194,10 @@ TEST_F(PlannerTest, CloseOutcomeStopsAndAsksTheHostToClose) {
 TEST_F(PlannerTest, RunPresetOutcomeLoadsAndStartsTheOtherPreset) {
   TTestPreset Next;
   Next.Logic = kolOR;
-  Next.Events = {{"Countdown", "TIME=0:00:02;"}};
+  Next.Events = {{{}, {}, {}, "TIME=0:00:02;", "Countdown"}};
   TQueryStr Config;
   Config.WriteString("Label", "from next");
-  Next.Actions = {{"TestAction", Config.Encode()}};
+  Next.Actions = {{{}, {}, {}, Config.Encode(), "TestAction"}};
   Host.Presets["Next"] = Next;
 
   Host.AddRunPreset("Next");
@@ -267,8 +267,8 @@ TEST_F(PlannerTest, TerminalActionMustBeLastEvenWhenSilent) {
                                      "\"Terminal A\" must be last on the list."});
   EXPECT_EQ(Planner.State(), kpsIdle);
 
-  Host.ActionRows.erase(Host.ActionRows.begin());
-  Host.ActionRows.erase(Host.ActionRows.begin() + 1);  // now: B (terminal) alone, last
+  Host.ActionRows().erase(Host.ActionRows().begin());
+  Host.ActionRows().erase(Host.ActionRows().begin() + 1);  // now: B (terminal) alone, last
   Host.Notifications.clear();
   Planner.Start();
   EXPECT_EQ(Planner.State(), kpsMonitoring);

@@ -12,22 +12,7 @@ TPlannerHost::TPlannerHost() {
 
   Planner.OnPrepare = [this] {
     Notifications.push_back("prepare");
-    Planner.Clear();
-    Planner.SetLogic(Logic);
-    TKoEvents Events;
-    for (const auto& Row : EventRows) {
-      auto Prototype = Registry.GetEventKind(Row.ID);
-      Prototype->SetConfigText(Row.Config);
-      Events.push_back(Prototype->Clone(true));
-    }
-    TKoActions Actions;
-    for (const auto& Row : ActionRows) {
-      auto Prototype = Registry.GetActionKind(Row.ID);
-      Prototype->SetConfigText(Row.Config);
-      Actions.push_back(Prototype->Clone(true));
-    }
-    Planner.SetEvents(std::move(Events));
-    Planner.SetActions(std::move(Actions));
+    Rows.PreparePlanner(Planner);
   };
   Planner.OnStarted = [this] { Notifications.push_back("started"); };
   Planner.OnStopped = [this] { Notifications.push_back("stopped"); };
@@ -47,18 +32,18 @@ bool TPlannerHost::LoadPreset(const std::string& Name) {
   auto It = Presets.find(Name);
   if (It == Presets.end())
     return false;
-  Logic = It->second.Logic;
-  EventRows = It->second.Events;
-  ActionRows = It->second.Actions;
+  Rows.SetSelectedLogic(It->second.Logic);
+  Rows.EventRows() = It->second.Events;
+  Rows.ActionRows() = It->second.Actions;
   return true;
 }
 
 void TPlannerHost::AddCountdown(int Seconds) {
-  EventRows.push_back({"Countdown", "TIME=" + SecondsToText(Seconds) + ";"});
+  Rows.EventRows().push_back({{}, {}, {}, "TIME=" + SecondsToText(Seconds) + ";", "Countdown"});
 }
 
 void TPlannerHost::AddTestEvent(bool FailStart) {
-  EventRows.push_back({"TestEvent", FailStart ? "FAILSTART=True;" : ""});
+  Rows.EventRows().push_back({{}, {}, {}, FailStart ? "FAILSTART=True;" : "", "TestEvent"});
 }
 
 void TPlannerHost::AddAction(const std::string& Label, const std::string& Result,
@@ -68,13 +53,13 @@ void TPlannerHost::AddAction(const std::string& Label, const std::string& Result
   Config.WriteString("Result", Result);
   Config.WriteInteger("Outcome", Outcome);
   Config.WriteBool("Terminal", Terminal);
-  ActionRows.push_back({"TestAction", Config.Encode()});
+  Rows.ActionRows().push_back({{}, {}, {}, Config.Encode(), "TestAction"});
 }
 
 void TPlannerHost::AddRunPreset(const std::string& Preset) {
   TQueryStr Config;
   Config.WriteString("Preset", Preset);
-  ActionRows.push_back({"TestRunPreset", Config.Encode()});
+  Rows.ActionRows().push_back({{}, {}, {}, Config.Encode(), "TestRunPreset"});
 }
 
 TTestEvent& TPlannerHost::LiveTestEvent(std::size_t Index) {

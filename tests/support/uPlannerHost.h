@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/uPlannerRows.h"
 #include "core/uKindRegistry.h"
 #include "core/uKoServices.h"
 #include "core/uPlanner.h"
@@ -15,15 +16,10 @@
 #include "platform/sim/uSimLocale.h"
 #include "support/uTestKinds.h"
 
-struct TRow {
-  std::string ID;
-  std::string Config;
-};
-
 struct TTestPreset {
   TKoLogic Logic = kolAND;
-  std::vector<TRow> Events;
-  std::vector<TRow> Actions;
+  std::vector<TItemRow> Events;
+  std::vector<TItemRow> Actions;
 };
 
 class TPlannerHost {
@@ -36,11 +32,11 @@ class TPlannerHost {
   TKoServices Services{Loop, nullptr, &Locale};
   TKoKindRegistry Registry{Services};
   TKoPlanner Planner{Loop};
-
-  TKoLogic Logic = kolAND;
-  std::vector<TRow> EventRows;
-  std::vector<TRow> ActionRows;
+  TPlannerRows Rows{Registry};
   std::map<std::string, TTestPreset> Presets;
+
+  void SetLogic(TKoLogic Logic) { Rows.SetSelectedLogic(Logic); }
+  std::vector<TItemRow>& ActionRows() { return Rows.ActionRows(); }
 
   // "prepare", "started", "stopped", "finished", "close", "warning: ..." and "error: ...".
   std::vector<std::string> Notifications;

@@ -1,7 +1,7 @@
 #include "app/uPasswordDigest.h"
 
 #include "app/uPasswordDigestStrings.h"
-#include "core/uAsciiText.h"
+#include "core/uStringUtils.h"
 #include "platform/uMd5.h"
 
 std::string PasswordDigest(std::string_view Password) {
@@ -22,7 +22,7 @@ bool VerifyPassword(std::string_view Typed, std::string_view Stored) {
   if (Stored.empty())
     return Typed.empty();
   try {
-    return AsciiSameText(PasswordDigest(Typed), Stored);
+    return SameText(PasswordDigest(Typed), Stored);
   } catch (const EPasswordDigest&) {
     return false;
   }

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "core/uAsciiText.h"
+#include "core/uStringUtils.h"
 #include "core/uFilePaths.h"
 
 namespace fs = std::filesystem;
@@ -34,8 +34,8 @@ bool DirectoryExists(const std::string& Folder) {
 
 // "C:" of "C:\Program Files\", empty for a path without a drive letter.
 std::string_view DriveOf(std::string_view Path) {
-  const bool HasDrive = Path.size() >= 2 && Path[1] == ':' && AsciiLowerCase(Path[0]) >= 'a' &&
-                        AsciiLowerCase(Path[0]) <= 'z';
+  const auto IsLetter = [](char C) { return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z'); };
+  const bool HasDrive = Path.size() >= 2 && IsLetter(Path[0]) && Path[1] == ':';
   return HasDrive ? Path.substr(0, 2) : std::string_view();
 }
 
@@ -43,7 +43,7 @@ bool OnSameDrive(std::string_view Left, std::string_view Right) {
   const std::string_view LeftDrive = DriveOf(Left);
   const std::string_view RightDrive = DriveOf(Right);
   if (!LeftDrive.empty() || !RightDrive.empty())
-    return !LeftDrive.empty() && AsciiSameText(LeftDrive, RightDrive);
+    return !LeftDrive.empty() && SameText(LeftDrive, RightDrive);
   // Where there are no drive letters, all absolute paths share the one tree.
   return PathDelim == '/' && Left.starts_with('/') && Right.starts_with('/');
 }

@@ -4,7 +4,7 @@
 #include <limits>
 #include <system_error>
 
-#include "core/uAsciiText.h"
+#include "core/uStringUtils.h"
 #include "core/uFilePaths.h"
 #include "core/uFileStrings.h"
 #include "core/uFormat.h"
@@ -58,34 +58,6 @@ void CheckKeyName(std::string_view Section, std::string_view Key) {
 }
 
 }  // namespace
-
-bool TryParseDecimal(std::string_view Text, long long& Value) {
-  bool Negative = false;
-  if (!Text.empty() && (Text.front() == '-' || Text.front() == '+')) {
-    Negative = Text.front() == '-';
-    Text.remove_prefix(1);
-  }
-  if (Text.empty())
-    return false;
-  // Accumulated as a negative number, whose range holds the smallest value too.
-  long long Result = 0;
-  constexpr long long Lowest = std::numeric_limits<long long>::min();
-  for (char Digit : Text) {
-    if (Digit < '0' || Digit > '9')
-      return false;
-    const int D = Digit - '0';
-    if (Result < (Lowest + D) / 10)
-      return false;
-    Result = Result * 10 - D;
-  }
-  if (!Negative) {
-    if (Result == Lowest)
-      return false;
-    Result = -Result;
-  }
-  Value = Result;
-  return true;
-}
 
 TIniFile TIniFile::FromText(std::string_view Text) {
   TIniFile Document;
@@ -201,11 +173,8 @@ std::string TIniFile::ReadString(std::string_view Section, std::string_view Key,
 int TIniFile::ReadInteger(std::string_view Section, std::string_view Key, int Default) const {
   const TSection* Found = FindSection(Section);
   const std::string* Value = Found ? FindValue(*Found, Key) : nullptr;
-  long long Number = 0;
-  if (!Value || !TryParseDecimal(*Value, Number) || Number < std::numeric_limits<int>::min() ||
-      Number > std::numeric_limits<int>::max())
-    return Default;
-  return static_cast<int>(Number);
+  int Number = 0;
+  return Value && TryTextToInt(*Value, Number) ? Number : Default;
 }
 
 void TIniFile::WriteString(std::string_view Section, std::string_view Key, std::string_view Value) {
@@ -216,7 +185,7 @@ void TIniFile::WriteString(std::string_view Section, std::string_view Key, std::
   TSection* Existing = FindSection(Section);
   TSection& Target = Existing ? *Existing : AddSection(Section);
   for (auto& Pair : Target.Values) {
-    if (AsciiSameText(Pair.first, Key)) {
+    if (SameText(Pair.first, Key)) {
       Pair.second = Value;
       return;
     }
@@ -238,7 +207,7 @@ void TIniFile::EraseSection(std::string_view Section) {
 
 void TIniFile::DeleteKey(std::string_view Section, std::string_view Key) {
   if (TSection* Found = FindSection(Section))
-    std::erase_if(Found->Values, [&](const auto& Pair) { return AsciiSameText(Pair.first, Key); });
+    std::erase_if(Found->Values, [&](const auto& Pair) { return SameText(Pair.first, Key); });
 }
 
 void TIniFile::Clear() {
@@ -247,23 +216,23 @@ void TIniFile::Clear() {
 }
 
 const TIniFile::TSection* TIniFile::FindSection(std::string_view Name) const {
-  const auto Found = FIndex.find(AsciiLowerCase(Name));
+  const auto Found = FIndex.find(LowerCaseAscii(Name));
   return Found == FIndex.end() ? nullptr : &FSections[Found->second];
 }
 
 TIniFile::TSection* TIniFile::FindSection(std::string_view Name) {
-  const auto Found = FIndex.find(AsciiLowerCase(Name));
+  const auto Found = FIndex.find(LowerCaseAscii(Name));
   return Found == FIndex.end() ? nullptr : &FSections[Found->second];
 }
 
 TIniFile::TSection& TIniFile::AddSection(std::string_view Name) {
-  FIndex.emplace(AsciiLowerCase(Name), FSections.size());
+  FIndex.emplace(LowerCaseAscii(Name), FSections.size());
   return FSections.emplace_back(TSection{std::string(Name), {}});
 }
 
 const std::string* TIniFile::FindValue(const TSection& Section, std::string_view Key) {
   for (const auto& Pair : Section.Values)
-    if (AsciiSameText(Pair.first, Key))
+    if (SameText(Pair.first, Key))
       return &Pair.second;
   return nullptr;
 }
@@ -271,5 +240,5 @@ const std::string* TIniFile::FindValue(const TSection& Section, std::string_view
 void TIniFile::RebuildIndex() {
   FIndex.clear();
   for (std::size_t I = 0; I < FSections.size(); ++I)
-    FIndex.emplace(AsciiLowerCase(FSections[I].Name), I);
+    FIndex.emplace(LowerCaseAscii(FSections[I].Name), I);
 }

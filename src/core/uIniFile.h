@@ -79,6 +79,3 @@ class TIniFile {
   // Lower-cased name to position in FSections, so that files with many sections load quickly.
   std::unordered_map<std::string, std::size_t> FIndex;
 };
-
-// Parses a whole decimal integer with an optional sign, as INI and settings values hold them.
-bool TryParseDecimal(std::string_view Text, long long& Value);

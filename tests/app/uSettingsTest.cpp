@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-#include "../support/uTempFolder.h"
+#include "support/uTempFolder.h"
 
 namespace {
 

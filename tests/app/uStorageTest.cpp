@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "../support/uTempFolder.h"
 #include "platform/sim/uSimStorageSystem.h"
+#include "support/uTempFolder.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "../support/uTempFolder.h"
 #include "core/uIniFile.h"
+#include "support/uTempFolder.h"
 
 namespace {
 

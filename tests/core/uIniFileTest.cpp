@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "../support/uTempFolder.h"
+#include "support/uTempFolder.h"
 
 namespace {
 

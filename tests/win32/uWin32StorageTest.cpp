@@ -4,13 +4,13 @@
 #include <random>
 #include <string>
 
-#include "../support/uTempFolder.h"
 #include "app/uSettings.h"
 #include "app/uStorage.h"
 #include "core/uAtomicFile.h"
 #include "platform/uMd5.h"
 #include "platform/win32/uWin32Handles.h"
 #include "platform/win32/uWin32StorageSystem.h"
+#include "support/uTempFolder.h"
 
 namespace {
 

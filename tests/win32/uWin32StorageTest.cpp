@@ -7,6 +7,9 @@
 #include "app/uSettings.h"
 #include "app/uStorage.h"
 #include "core/uAtomicFile.h"
+#include "core/uPresets.h"
+#include "platform/sim/uSimUserInterface.h"
+#include "support/uPlannerHost.h"
 #include "platform/uMd5.h"
 #include "platform/win32/uWin32Handles.h"
 #include "platform/win32/uWin32StorageSystem.h"
@@ -61,7 +64,7 @@ class TProgramInFolder : public TWin32StorageSystem {
   std::string FFileName;
 };
 
-TEST(Win32StorageTest, SettingsSavedInTheSharedDocumentsLoadBack) {
+TEST(Win32StorageTest, SettingsAndPresetsSavedInTheSharedDocumentsLoadBack) {
   TTempFolder Program;
   TProgramInFolder System(Program.Text("kolvane.exe"));
   const std::string Unique = "Test" + std::to_string(std::random_device{}());
@@ -79,6 +82,15 @@ TEST(Win32StorageTest, SettingsSavedInTheSharedDocumentsLoadBack) {
   TSettings Loaded;
   LoadSettings(Loaded, Storage.SettingsFileName());
 
+  TPlannerHost Host;
+  TSimUserInterface UserInterface;
+  TPresets Presets(Storage.StorageFolder(), Host.Registry, Host.Rows, UserInterface);
+  Host.AddCountdown(90);
+  const bool PresetSaved = Presets.SavePreset("Evening", true);
+  Host.Rows.EventRows().clear();
+  const bool PresetLoaded = Presets.LoadPreset("Evening");
+  const auto Listed = Presets.ListPresets();
+
   std::error_code Ignored;
   std::filesystem::remove_all(Utf8ToPath(Storage.StorageFolder()), Ignored);
   std::filesystem::remove(Utf8ToPath(Shared + "\\Tulmo\\Kolvane"), Ignored);
@@ -86,6 +98,11 @@ TEST(Win32StorageTest, SettingsSavedInTheSharedDocumentsLoadBack) {
 
   ASSERT_TRUE(Saved);
   EXPECT_EQ(Loaded, Settings);
+  EXPECT_TRUE(PresetSaved);
+  EXPECT_TRUE(PresetLoaded);
+  ASSERT_EQ(Host.Rows.EventRows().size(), 1u);
+  EXPECT_EQ(Host.Rows.EventRows()[0].Config, "TIME=0:01:30;");
+  EXPECT_EQ(Listed, std::vector<std::string>{"Evening"});
 }
 
 // Windows refuses to replace a file that another program holds open without sharing its

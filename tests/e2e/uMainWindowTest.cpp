@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/win32/uWin32Handles.h"
+#include "support/uTempFolder.h"
 
 namespace {
 
@@ -40,28 +43,44 @@ HWND FindVisibleMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
     while ((Window = FindWindowExW(nullptr, Window, L"TForm_Main", L"Kolvane")) != nullptr) {
       DWORD Owner = 0;
       GetWindowThreadProcessId(Window, &Owner);
-      if (Owner == ProcessId && IsWindowVisible(Window)) return Window;
+      if (Owner == ProcessId && IsWindowVisible(Window))
+        return Window;
     }
     Sleep(50);
   }
   return nullptr;
 }
 
+// The program keeps its settings and presets beside itself unless told otherwise, so each test
+// runs its own copy in a folder of its own.
 TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
-  TStartedProcess Kolvane = Start(ExecutableBesideThisTest(KOLVANE_EXE_NAME));
+  TTempFolder Folder;
+  std::filesystem::copy_file(ExecutableBesideThisTest(KOLVANE_EXE_NAME),
+                             Folder.Path() / KOLVANE_EXE_NAME);
+  TStartedProcess Kolvane = Start((Folder.Path() / KOLVANE_EXE_NAME).wstring());
   ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
 
   HWND Window = FindVisibleMainWindowOf(Kolvane.Id, 20000);
-  if (!Window) TerminateProcess(Kolvane.Process.get(), 1);
+  if (!Window)
+    TerminateProcess(Kolvane.Process.get(), 1);
   ASSERT_NE(Window, nullptr) << "no visible window titled Kolvane appeared";
 
   PostMessageW(Window, WM_CLOSE, 0, 0);
   DWORD Waited = WaitForSingleObject(Kolvane.Process.get(), 20000);
-  if (Waited != WAIT_OBJECT_0) TerminateProcess(Kolvane.Process.get(), 1);
+  if (Waited != WAIT_OBJECT_0)
+    TerminateProcess(Kolvane.Process.get(), 1);
   ASSERT_EQ(Waited, WAIT_OBJECT_0) << "kolvane.exe did not end after WM_CLOSE";
   DWORD ExitCode = 1;
   GetExitCodeProcess(Kolvane.Process.get(), &ExitCode);
   EXPECT_EQ(ExitCode, 0u);
+
+  // At exit it wrote its settings and kept the lists as the default preset.
+  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Settings.ini"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Presets" / "[default].kpr"));
+  std::ifstream Log(Folder.Path() / "Migration.log");
+  std::string FirstLine;
+  std::getline(Log, FirstLine);
+  EXPECT_EQ(FirstLine.rfind("Migration initiated at ", 0), 0u) << FirstLine;
 }
 
 }  // namespace

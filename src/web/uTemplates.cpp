@@ -3,10 +3,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/uFilePaths.h"
 #include "core/uFormat.h"
 #include "web/uTemplatesStrings.h"
 #include "web/uTextPreview.h"
-#include "web/uUtf8Path.h"
 #include "web/uWordTokenizer.h"
 
 namespace {
@@ -217,7 +217,7 @@ std::string TTemplateNode::Dump(int Level) const {
 }
 
 void TTemplate::LoadFromFile(const std::string& FileName) {
-  std::ifstream Stream(PathFromUtf8(FileName), std::ios::binary);
+  std::ifstream Stream(Utf8ToPath(FileName), std::ios::binary);
   if (!Stream)
     throw EKoException(Format(ResStr(utemplates::scannotopenfile), {FileName}));
   LoadFromStream(Stream);
@@ -230,18 +230,19 @@ void TTemplate::LoadFromStream(std::istream& Stream) {
 }
 
 void TTemplates::LoadFromFolder(const std::string& Folder, std::string_view Mask) {
-  for (const auto& Entry : std::filesystem::directory_iterator(PathFromUtf8(Folder))) {
+  const std::string Prefix = IncludeTrailingPathDelimiter(Folder);
+  for (const auto& Entry : std::filesystem::directory_iterator(Utf8ToPath(Folder))) {
     if (Entry.is_directory())
       continue;
-    if (!MatchesFileMask(Utf8FromPath(Entry.path().filename()), Mask))
-      continue;
-    LoadFromFile(Utf8FromPath(Entry.path()));
+    const std::string Name = PathToUtf8(Entry.path().filename());
+    if (MatchesFileMask(Name, Mask))
+      LoadFromFile(Prefix + Name);
   }
 }
 
 TTemplate& TTemplates::LoadFromFile(const std::string& FileName) {
   auto Template = std::make_unique<TTemplate>();
-  Template->SetName(Utf8FromPath(PathFromUtf8(FileName).filename()));
+  Template->SetName(ExtractFileName(FileName));
   Template->LoadFromFile(FileName);
   FItems.push_back(std::move(Template));
   return *FItems.back();

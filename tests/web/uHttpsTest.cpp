@@ -2,14 +2,13 @@
 // curl and openssl s_client as independent clients.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "core/uKoException.h"
+#include "support/uTempFolder.h"
 #include "uWebServerTestSupport.h"
 #include "web/uOpenSSLLibrary.h"
 
@@ -31,8 +30,8 @@ int Shell(const std::string& Command) {
 class HttpsTest : public WebServerFixture {
  protected:
   static void SetUpTestSuite() {
-    Folder = fs::temp_directory_path() / ("kolvane-https-" + std::to_string(::getpid()));
-    fs::create_directories(Folder);
+    Temp = std::make_unique<TTempFolder>();
+    Folder = Temp->Path();
     const std::string F = Folder.string();
     // A classic PEM RSA key, as the certificate files of the web interface are.
     ASSERT_EQ(Shell("openssl genrsa -traditional -out " + F + "/domain.key 2048"), 0);
@@ -41,7 +40,7 @@ class HttpsTest : public WebServerFixture {
               0);
     ASSERT_EQ(Shell("openssl genrsa -out " + F + "/other.key 2048"), 0);
   }
-  static void TearDownTestSuite() { fs::remove_all(Folder); }
+  static void TearDownTestSuite() { Temp.reset(); }
 
   void StartHttps() {
     Server.ConfigureTLS(Path("domain.key"), Path("domain.crt"), true);
@@ -64,9 +63,11 @@ class HttpsTest : public WebServerFixture {
     return ReadFile(Out);
   }
 
+  static std::unique_ptr<TTempFolder> Temp;
   static fs::path Folder;
 };
 
+std::unique_ptr<TTempFolder> HttpsTest::Temp;
 fs::path HttpsTest::Folder;
 
 TEST_F(HttpsTest, ServesPagesAndKeepsTheConnectionAlive) {

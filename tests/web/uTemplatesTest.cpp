@@ -8,7 +8,7 @@
 
 #include "web/uHtmlText.h"
 #include "web/uTextPreview.h"
-#include "web/uUtf8Path.h"
+#include "support/uTempFolder.h"
 
 namespace {
 
@@ -226,24 +226,15 @@ TEST(TemplateTest, TextPreviewStopsAtBreaksAndAfterTheLimit) {
 
 class TemplateFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    FFolder =
-        std::filesystem::temp_directory_path() /
-        ("kolvane-templates-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(FFolder);
-    std::filesystem::create_directories(FFolder);
-  }
-  void TearDown() override { std::filesystem::remove_all(FFolder); }
   std::string Write(const std::filesystem::path& Relative, const std::string& Text) {
-    const auto Path = FFolder / Relative;
+    const auto Path = FFolder.Path() / Relative;
     std::filesystem::create_directories(Path.parent_path());
     std::ofstream(Path, std::ios::binary) << Text;
-    return Utf8FromPath(Path);
+    return PathToUtf8(Path);
   }
-  std::string Folder() const { return Utf8FromPath(FFolder); }
+  std::string Folder() const { return PathToUtf8(FFolder.Path()); }
 
-  std::filesystem::path FFolder;
+  TTempFolder FFolder;
 };
 
 TEST_F(TemplateFolderTest, LoadsTheHtmlFilesOfAFolder) {

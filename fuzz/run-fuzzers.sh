@@ -2,8 +2,9 @@
 # Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers, coverage
 # for the whole of Kolvane's code) and runs each for a while.
 #   bash fuzz/run-fuzzers.sh [seconds per target, default 180] [target ...]
-# Targets: query_string basic_credentials template_parser http_request. Corpora grow in build/fuzz/corpus;
-# a crash leaves its input in build/fuzz/ and stops the script.
+# Targets: query_string basic_credentials template_parser http_request. Corpora grow in
+# build/fuzz/corpus; each run logs to build/fuzz/TARGET.log; a crash leaves its input in
+# build/fuzz/ and stops the script.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -21,7 +22,14 @@ cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}"
 for target in "${targets[@]}"; do
   corpus=$build/corpus/$target
   mkdir -p "$corpus"
-  echo "fuzz: $target for ${seconds}s"
+  log=$build/$target.log
+  echo "fuzz: $target for ${seconds}s (log in $log)"
+  status=0
   (cd "$build" && "bin/fuzz_$target" -max_total_time="$seconds" -max_len=16384 -timeout=10 \
-    -print_final_stats=1 "corpus/$target" "$root/fuzz/corpus/$target" 2>&1 | tail -15)
+    -print_final_stats=1 "corpus/$target" "$root/fuzz/corpus/$target") >"$log" 2>&1 || status=$?
+  grep -E '^(Done|stat::)|ERROR|SUMMARY' "$log" || true
+  if ((status)); then
+    echo "fuzz: $target failed (exit $status); the input is saved in $build, details in $log"
+    exit 1
+  fi
 done

@@ -11,7 +11,8 @@ int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int ShowCommand) {
     TWin32EventLoop Loop;
     TForm_Main MainForm(Instance);
     if (!MainForm.Create(ShowCommand)) {
-      MessageBoxW(nullptr, L"The main window could not be created.", L"Kolvane", MB_ICONERROR | MB_OK);
+      MessageBoxW(nullptr, L"The main window could not be created.", L"Kolvane",
+                  MB_ICONERROR | MB_OK);
       return 1;
     }
     return Loop.Run();

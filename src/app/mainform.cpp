@@ -43,27 +43,33 @@ TForm_Main::TForm_Main(HINSTANCE Instance)
 TForm_Main::~TForm_Main() = default;
 
 bool TForm_Main::Create(int ShowCommand) {
-  if (!FClass.Valid()) return false;
+  if (!FClass.Valid())
+    return false;
   HWND Window = CreateWindowExW(0, kMainWindowClass, kApplicationTitle, WS_OVERLAPPEDWINDOW,
                                 CW_USEDEFAULT, CW_USEDEFAULT, kDesignedWidth, kDesignedHeight,
                                 nullptr, nullptr, FInstance, this);
-  if (!Window) return false;
+  if (!Window)
+    return false;
   FWindow.reset(Window);
-  FTrayIcon = std::make_unique<TTrayIcon>(Window, WM_TRAY_NOTIFY, FSmallIcon.get(), kApplicationTitle);
-  if (!FTrayIcon->Visible()) SetTimer(Window, kTrayRetryTimer, kTrayRetryIntervalMs, nullptr);
+  FTrayIcon =
+      std::make_unique<TTrayIcon>(Window, WM_TRAY_NOTIFY, FSmallIcon.get(), kApplicationTitle);
+  if (!FTrayIcon->Visible())
+    SetTimer(Window, kTrayRetryTimer, kTrayRetryIntervalMs, nullptr);
   ShowWindow(Window, ShowCommand);
   UpdateWindow(Window);
   return true;
 }
 
-LRESULT CALLBACK TForm_Main::WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) noexcept {
+LRESULT CALLBACK TForm_Main::WindowProc(HWND Window, UINT Msg, WPARAM WParam,
+                                        LPARAM LParam) noexcept {
   if (Msg == WM_NCCREATE) {
     auto Create = reinterpret_cast<const CREATESTRUCTW*>(LParam);
     SetWindowLongPtrW(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Create->lpCreateParams));
     return DefWindowProcW(Window, Msg, WParam, LParam);
   }
   auto Form = reinterpret_cast<TForm_Main*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
-  if (!Form) return DefWindowProcW(Window, Msg, WParam, LParam);
+  if (!Form)
+    return DefWindowProcW(Window, Msg, WParam, LParam);
   try {
     return Form->HandleMessage(Msg, WParam, LParam);
   } catch (...) {
@@ -74,7 +80,8 @@ LRESULT CALLBACK TForm_Main::WindowProc(HWND Window, UINT Msg, WPARAM WParam, LP
 
 LRESULT TForm_Main::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
   HWND Window = FWindow.get();
-  if (FTrayIcon && FTrayIcon->HandleTaskbarCreated(Msg)) return 0;
+  if (FTrayIcon && FTrayIcon->HandleTaskbarCreated(Msg))
+    return 0;
   switch (Msg) {
     case WM_TRAY_NOTIFY:
       HandleTrayMessage(LOWORD(LParam));
@@ -82,7 +89,8 @@ LRESULT TForm_Main::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
     case WM_TIMER:
       if (WParam == kTrayRetryTimer && FTrayIcon) {
         FTrayIcon->RetryAdd();
-        if (FTrayIcon->Visible()) KillTimer(Window, kTrayRetryTimer);
+        if (FTrayIcon->Visible())
+          KillTimer(Window, kTrayRetryTimer);
         return 0;
       }
       break;
@@ -112,7 +120,9 @@ void TForm_Main::HandleTrayMessage(UINT Event) {
 
 void TForm_Main::BringToFront() {
   HWND Window = FWindow.get();
-  if (!Window) return;
-  if (IsIconic(Window) || !IsWindowVisible(Window)) ShowWindow(Window, SW_RESTORE);
+  if (!Window)
+    return;
+  if (IsIconic(Window) || !IsWindowVisible(Window))
+    ShowWindow(Window, SW_RESTORE);
   SetForegroundWindow(Window);
 }

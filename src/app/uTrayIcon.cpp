@@ -16,7 +16,8 @@ TTrayIcon::TTrayIcon(HWND Owner, UINT CallbackMessage, HICON Icon, const std::ws
 }
 
 TTrayIcon::~TTrayIcon() {
-  if (!FAdded) return;
+  if (!FAdded)
+    return;
   NOTIFYICONDATAW Icon = Data();
   Shell_NotifyIconW(NIM_DELETE, &Icon);
 }
@@ -43,18 +44,21 @@ void TTrayIcon::Add() {
 }
 
 bool TTrayIcon::HandleTaskbarCreated(UINT Msg) {
-  if (Msg != FTaskbarCreated || FTaskbarCreated == 0) return false;
+  if (Msg != FTaskbarCreated || FTaskbarCreated == 0)
+    return false;
   Add();
   return true;
 }
 
 void TTrayIcon::RetryAdd() {
-  if (!FAdded) Add();
+  if (!FAdded)
+    Add();
 }
 
 void TTrayIcon::SetHint(const std::wstring& Hint) {
   FHint = Hint;
-  if (!FAdded) return;
+  if (!FAdded)
+    return;
   NOTIFYICONDATAW Icon = Data();
   Icon.uFlags = NIF_TIP | NIF_SHOWTIP;
   std::wcsncpy(Icon.szTip, FHint.c_str(), std::size(Icon.szTip) - 1);
@@ -63,7 +67,8 @@ void TTrayIcon::SetHint(const std::wstring& Hint) {
 
 void TTrayIcon::SetIcon(HICON Icon) {
   FIcon = Icon;
-  if (!FAdded) return;
+  if (!FAdded)
+    return;
   NOTIFYICONDATAW Data = this->Data();
   Data.uFlags = NIF_ICON;
   Data.hIcon = FIcon;
@@ -71,7 +76,8 @@ void TTrayIcon::SetIcon(HICON Icon) {
 }
 
 void TTrayIcon::ShowBalloon(const std::wstring& Title, const std::wstring& Text, DWORD InfoFlags) {
-  if (!FAdded) return;
+  if (!FAdded)
+    return;
   NOTIFYICONDATAW Icon = Data();
   Icon.uFlags = NIF_INFO;
   Icon.dwInfoFlags = InfoFlags;

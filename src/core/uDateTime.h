@@ -19,4 +19,6 @@ inline TDateTime DateOf(TDateTime Moment) {
 }
 
 // The time of day, from midnight.
-inline std::chrono::milliseconds TimeOf(TDateTime Moment) { return Moment - DateOf(Moment); }
+inline std::chrono::milliseconds TimeOf(TDateTime Moment) {
+  return Moment - DateOf(Moment);
+}

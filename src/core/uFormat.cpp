@@ -6,22 +6,28 @@
 #include <vector>
 
 std::string TFormatArg::AsText() const {
-  if (auto Text = std::get_if<std::string>(&FValue)) return *Text;
-  if (auto Whole = std::get_if<std::int64_t>(&FValue)) return std::to_string(*Whole);
+  if (auto Text = std::get_if<std::string>(&FValue))
+    return *Text;
+  if (auto Whole = std::get_if<std::int64_t>(&FValue))
+    return std::to_string(*Whole);
   char Buffer[64];
   std::snprintf(Buffer, sizeof Buffer, "%g", std::get<double>(FValue));
   return Buffer;
 }
 
 std::int64_t TFormatArg::AsInteger() const {
-  if (auto Whole = std::get_if<std::int64_t>(&FValue)) return *Whole;
-  if (auto Real = std::get_if<double>(&FValue)) return static_cast<std::int64_t>(*Real);
+  if (auto Whole = std::get_if<std::int64_t>(&FValue))
+    return *Whole;
+  if (auto Real = std::get_if<double>(&FValue))
+    return static_cast<std::int64_t>(*Real);
   return 0;
 }
 
 double TFormatArg::AsReal() const {
-  if (auto Real = std::get_if<double>(&FValue)) return *Real;
-  if (auto Whole = std::get_if<std::int64_t>(&FValue)) return static_cast<double>(*Whole);
+  if (auto Real = std::get_if<double>(&FValue))
+    return *Real;
+  if (auto Whole = std::get_if<std::int64_t>(&FValue))
+    return static_cast<double>(*Whole);
   return 0.0;
 }
 
@@ -48,7 +54,8 @@ std::string Render(const TFormatArg& Arg, const TSpec& Spec) {
   switch (Spec.Type) {
     case 's': {
       std::string Text = Arg.AsText();
-      if (Precision >= 0 && static_cast<int>(Text.size()) > Precision) Text.resize(Precision);
+      if (Precision >= 0 && static_cast<int>(Text.size()) > Precision)
+        Text.resize(Precision);
       return Pad(std::move(Text), Spec);
     }
     case 'd':
@@ -56,7 +63,8 @@ std::string Render(const TFormatArg& Arg, const TSpec& Spec) {
       std::string Digits = std::to_string(Arg.AsInteger());
       // Pascal's precision on integers is a minimum digit count.
       bool Negative = !Digits.empty() && Digits[0] == '-';
-      if (Negative) Digits.erase(0, 1);
+      if (Negative)
+        Digits.erase(0, 1);
       if (Precision > static_cast<int>(Digits.size()))
         Digits.insert(0, static_cast<std::size_t>(Precision) - Digits.size(), '0');
       return Pad((Negative ? "-" : "") + Digits, Spec);
@@ -84,7 +92,8 @@ constexpr int kMaxFieldSize = 4096;
 
 // Reads a decimal number at Pos; -1 when there is none.
 int ReadNumber(std::string_view Text, std::size_t& Pos) {
-  if (Pos >= Text.size() || !std::isdigit(static_cast<unsigned char>(Text[Pos]))) return -1;
+  if (Pos >= Text.size() || !std::isdigit(static_cast<unsigned char>(Text[Pos])))
+    return -1;
   int Value = 0;
   while (Pos < Text.size() && std::isdigit(static_cast<unsigned char>(Text[Pos]))) {
     Value = std::min(Value * 10 + (Text[Pos] - '0'), kMaxFieldSize);
@@ -138,7 +147,8 @@ std::string Format(std::string_view Pattern, std::initializer_list<TFormatArg> A
       char Type = static_cast<char>(std::tolower(static_cast<unsigned char>(Pattern[Cursor])));
       if (std::string_view("sduxfneg").find(Type) != std::string_view::npos) {
         Spec.Type = Type;
-        if (ArgIndex < Arguments.size()) Result += Render(Arguments[ArgIndex], Spec);
+        if (ArgIndex < Arguments.size())
+          Result += Render(Arguments[ArgIndex], Spec);
         NextArg = ArgIndex + 1;
         Pos = Cursor + 1;
         continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 class TEventLoop;
+class TLocale;
 class TUserInterface;
 
 // The ports that events, actions and the planner reach the machine through. The application
@@ -9,4 +10,5 @@ class TUserInterface;
 struct TKoServices {
   TEventLoop& EventLoop;
   TUserInterface* UserInterface = nullptr;
+  TLocale* Locale = nullptr;
 };

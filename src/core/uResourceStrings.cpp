@@ -14,7 +14,8 @@ std::map<std::string, std::string, std::less<>>& Translations() {
 std::string ResStr(const TResString& Text) {
   const auto& Table = Translations();
   if (!Table.empty()) {
-    if (auto It = Table.find(Text.Id); It != Table.end()) return It->second;
+    if (auto It = Table.find(Text.Id); It != Table.end())
+      return It->second;
   }
   return std::string(Text.Default);
 }
@@ -23,4 +24,6 @@ void SetResourceTranslation(std::string_view Id, std::string_view Text) {
   Translations().insert_or_assign(std::string(Id), std::string(Text));
 }
 
-void ClearResourceTranslations() { Translations().clear(); }
+void ClearResourceTranslations() {
+  Translations().clear();
+}

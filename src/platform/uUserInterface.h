@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-enum class TDialogKind : std::uint8_t { dkInformation, dkWarning, dkError, dkConfirmation };
-enum class TDialogButtons : std::uint8_t { dbOK, dbOKCancel, dbYesNo, dbYesNoCancel };
-enum class TDialogResult : std::uint8_t { drOK, drCancel, drYes, drNo };
+enum TDialogKind : std::uint8_t { dkInformation, dkWarning, dkError, dkConfirmation };
+enum TDialogButtons : std::uint8_t { dbOK, dbOKCancel, dbYesNo, dbYesNoCancel };
+enum TDialogResult : std::uint8_t { drOK, drCancel, drYes, drNo };
 
 // Modal questions and notices to the user. Portable code asks through this port so that tests can
 // answer; on Windows it is a message box owned by the main window.

@@ -23,13 +23,14 @@ TEST(FormatTest, FillsPlaceholdersInOrder) {
 
 TEST(FormatTest, NeverFailsOnPatternsFromTranslators) {
   const FormatCase Cases[] = {
-      {"%s and %s", "one and "},       // missing argument reads as empty
-      {"50%", "50%"},                  // lone percent at the end
-      {"%q %s", "%q one"},             // unknown specifier copied as it stands
+      {"%s and %s", "one and "},  // missing argument reads as empty
+      {"50%", "50%"},             // lone percent at the end
+      {"%q %s", "%q one"},        // unknown specifier copied as it stands
       {"%", "%"},
-      {"%9:s", ""},                    // index beyond the arguments
+      {"%9:s", ""},  // index beyond the arguments
   };
-  for (const auto& Case : Cases) EXPECT_EQ(Format(Case.Pattern, {"one"}), Case.Expected) << Case.Pattern;
+  for (const auto& Case : Cases)
+    EXPECT_EQ(Format(Case.Pattern, {"one"}), Case.Expected) << Case.Pattern;
   EXPECT_LE(Format("%999999999999d", {1}).size(), 4096u) << "absurd widths are bounded";
 }
 

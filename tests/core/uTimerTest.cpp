@@ -12,7 +12,9 @@ class TimerTest : public ::testing::Test {
   TTimerEx Timer{Loop};
   int Ticks = 0;
 
-  void SetUp() override { Timer.SetOnTimer([this] { ++Ticks; }); }
+  void SetUp() override {
+    Timer.SetOnTimer([this] { ++Ticks; });
+  }
 };
 
 TEST_F(TimerTest, StartsDisabledWithZeroStartTick) {

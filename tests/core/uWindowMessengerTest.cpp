@@ -14,22 +14,26 @@ TEST(WindowMessengerTest, DeliversPostedMessagesOnTheLoopThreadInOrder) {
   std::vector<std::uintptr_t> Received;
   std::vector<std::thread::id> Threads;
   TWindowMessenger Messenger(Loop, [&](TWindowMessage& Message) {
-    if (Message.Msg != 1044) return;
+    if (Message.Msg != 1044)
+      return;
     Received.push_back(Message.WParam);
     Threads.push_back(std::this_thread::get_id());
     Message.Handled = true;
   });
 
   std::thread Worker([&] {
-    for (std::uintptr_t I = 0; I < 100; ++I) ASSERT_TRUE(Messenger.PostMessage(1044, I, 0));
+    for (std::uintptr_t I = 0; I < 100; ++I)
+      ASSERT_TRUE(Messenger.PostMessage(1044, I, 0));
   });
   Worker.join();
   EXPECT_TRUE(Received.empty()) << "nothing is delivered before the loop runs";
 
   Loop.ProcessMessages();
   ASSERT_EQ(Received.size(), 100u);
-  for (std::uintptr_t I = 0; I < 100; ++I) EXPECT_EQ(Received[I], I);
-  for (auto Id : Threads) EXPECT_EQ(Id, std::this_thread::get_id());
+  for (std::uintptr_t I = 0; I < 100; ++I)
+    EXPECT_EQ(Received[I], I);
+  for (auto Id : Threads)
+    EXPECT_EQ(Id, std::this_thread::get_id());
 }
 
 TEST(WindowMessengerTest, HandsEveryMessageToTheHandler) {

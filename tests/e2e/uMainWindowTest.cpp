@@ -40,7 +40,8 @@ HWND FindVisibleMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
     while ((Window = FindWindowExW(nullptr, Window, L"TForm_Main", L"Kolvane")) != nullptr) {
       DWORD Owner = 0;
       GetWindowThreadProcessId(Window, &Owner);
-      if (Owner == ProcessId && IsWindowVisible(Window)) return Window;
+      if (Owner == ProcessId && IsWindowVisible(Window))
+        return Window;
     }
     Sleep(50);
   }
@@ -52,12 +53,14 @@ TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
   ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
 
   HWND Window = FindVisibleMainWindowOf(Kolvane.Id, 20000);
-  if (!Window) TerminateProcess(Kolvane.Process.get(), 1);
+  if (!Window)
+    TerminateProcess(Kolvane.Process.get(), 1);
   ASSERT_NE(Window, nullptr) << "no visible window titled Kolvane appeared";
 
   PostMessageW(Window, WM_CLOSE, 0, 0);
   DWORD Waited = WaitForSingleObject(Kolvane.Process.get(), 20000);
-  if (Waited != WAIT_OBJECT_0) TerminateProcess(Kolvane.Process.get(), 1);
+  if (Waited != WAIT_OBJECT_0)
+    TerminateProcess(Kolvane.Process.get(), 1);
   ASSERT_EQ(Waited, WAIT_OBJECT_0) << "kolvane.exe did not end after WM_CLOSE";
   DWORD ExitCode = 1;
   GetExitCodeProcess(Kolvane.Process.get(), &ExitCode);

@@ -16,7 +16,8 @@ template <typename TPredicate>
 bool PumpUntil(TWin32EventLoop& Loop, TPredicate Done, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
   while (!Done()) {
-    if (GetTickCount64() > Deadline) return false;
+    if (GetTickCount64() > Deadline)
+      return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     Loop.ProcessMessages();
   }
@@ -32,13 +33,15 @@ TEST(Win32EventLoopTest, TimerFiresAtRoughlyItsInterval) {
   const ULONGLONG Started = GetTickCount64();
   Timer.SetEnabled(true);
   EXPECT_GE(Timer.StartTick(), Started);
-  ASSERT_TRUE(PumpUntil(Loop, [&] { return Ticks >= 3; }, 5000));
+  ASSERT_TRUE(PumpUntil(
+      Loop, [&] { return Ticks >= 3; }, 5000));
   const ULONGLONG Took = GetTickCount64() - Started;
   EXPECT_GE(Took, 250u);
   EXPECT_GE(Timer.Elapsed(), 250u);
   Timer.SetEnabled(false);
   const int TicksWhenDisabled = Ticks;
-  PumpUntil(Loop, [] { return false; }, 300);
+  PumpUntil(
+      Loop, [] { return false; }, 300);
   EXPECT_EQ(Ticks, TicksWhenDisabled);
 }
 
@@ -47,7 +50,8 @@ TEST(Win32EventLoopTest, MessagePostedFromAWorkerReachesTheCreatingThread) {
   std::vector<WPARAM> Received;
   DWORD HandlerThread = 0;
   TWindowMessenger Messenger(Loop, [&](TWindowMessage& Message) {
-    if (Message.Msg != WM_USER + 20) return;
+    if (Message.Msg != WM_USER + 20)
+      return;
     Received.push_back(Message.WParam);
     HandlerThread = GetCurrentThreadId();
     Message.Handled = true;
@@ -56,13 +60,16 @@ TEST(Win32EventLoopTest, MessagePostedFromAWorkerReachesTheCreatingThread) {
 
   std::atomic<bool> AllPosted = false;
   std::thread Worker([&] {
-    for (WPARAM I = 0; I < 20; ++I) EXPECT_TRUE(Messenger.PostMessage(WM_USER + 20, I, 0));
+    for (WPARAM I = 0; I < 20; ++I)
+      EXPECT_TRUE(Messenger.PostMessage(WM_USER + 20, I, 0));
     AllPosted = true;
   });
   Worker.join();
-  ASSERT_TRUE(PumpUntil(Loop, [&] { return Received.size() == 20; }, 5000));
+  ASSERT_TRUE(PumpUntil(
+      Loop, [&] { return Received.size() == 20; }, 5000));
   EXPECT_EQ(HandlerThread, GetCurrentThreadId());
-  for (WPARAM I = 0; I < 20; ++I) EXPECT_EQ(Received[I], I);
+  for (WPARAM I = 0; I < 20; ++I)
+    EXPECT_EQ(Received[I], I);
 }
 
 TEST(Win32EventLoopTest, MessengerWindowIsTopLevelAndHidden) {
@@ -79,7 +86,8 @@ TEST(Win32EventLoopTest, PowerBroadcastReachesTheMessenger) {
   int PowerMessages = 0;
   WPARAM Event = 0;
   TWindowMessenger Messenger(Loop, [&](TWindowMessage& Message) {
-    if (Message.Msg != WM_POWERBROADCAST) return;
+    if (Message.Msg != WM_POWERBROADCAST)
+      return;
     ++PowerMessages;
     Event = Message.WParam;
     Message.Result = TRUE;
@@ -88,7 +96,8 @@ TEST(Win32EventLoopTest, PowerBroadcastReachesTheMessenger) {
   DWORD_PTR Answer = 0;
   SendMessageTimeoutW(HWND_BROADCAST, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0,
                       SMTO_ABORTIFHUNG, 2000, &Answer);
-  ASSERT_TRUE(PumpUntil(Loop, [&] { return PowerMessages > 0; }, 3000));
+  ASSERT_TRUE(PumpUntil(
+      Loop, [&] { return PowerMessages > 0; }, 3000));
   EXPECT_EQ(Event, static_cast<WPARAM>(PBT_APMRESUMEAUTOMATIC));
 }
 
@@ -103,10 +112,12 @@ TEST(Win32EventLoopTest, ErrorsInHandlersGoToTheExceptionHandler) {
     }
   });
   TWindowMessenger Messenger(Loop, [](TWindowMessage& Message) {
-    if (Message.Msg == WM_USER + 1) throw EKoException("handler failed");
+    if (Message.Msg == WM_USER + 1)
+      throw EKoException("handler failed");
   });
   ASSERT_TRUE(Messenger.PostMessage(WM_USER + 1, 0, 0));
-  ASSERT_TRUE(PumpUntil(Loop, [&] { return !Reported.empty(); }, 3000));
+  ASSERT_TRUE(PumpUntil(
+      Loop, [&] { return !Reported.empty(); }, 3000));
   EXPECT_EQ(Reported, "handler failed");
 }
 

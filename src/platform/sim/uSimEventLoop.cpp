@@ -28,7 +28,8 @@ class TSimEventLoop::TSimWindow : public TMessageWindow {
   }
   bool Post(std::uint32_t Msg, std::uintptr_t WParam, std::intptr_t LParam) override {
     std::lock_guard Lock(FLoop.FQueueLock);
-    if (!FLoop.FLiveWindows.contains(FId)) return false;
+    if (!FLoop.FLiveWindows.contains(FId))
+      return false;
     FLoop.FQueue.push_back({FId, TWindowMessage{Msg, WParam, LParam}});
     return true;
   }
@@ -43,16 +44,23 @@ TSimEventLoop::TSimEventLoop() : FNowAtTick0(MakeDateTime(2026, 1, 5, 12, 0, 0))
 
 TSimEventLoop::~TSimEventLoop() = default;
 
-std::uint32_t TSimEventLoop::TickCount32() { return static_cast<std::uint32_t>(FTick); }
+std::uint32_t TSimEventLoop::TickCount32() {
+  return static_cast<std::uint32_t>(FTick);
+}
 
-std::uint64_t TSimEventLoop::TickCount64() { return FTick; }
+std::uint64_t TSimEventLoop::TickCount64() {
+  return FTick;
+}
 
-TDateTime TSimEventLoop::Now() { return FNowAtTick0 + std::chrono::milliseconds(FTick); }
+TDateTime TSimEventLoop::Now() {
+  return FNowAtTick0 + std::chrono::milliseconds(FTick);
+}
 
 void TSimEventLoop::SetTickCount64(std::uint64_t Tick) {
   // Armed timers keep the time they have left.
   TDateTime Current = Now();
-  for (auto& [Id, Slot] : FTimers) Slot.Due = Slot.Due - FTick + Tick;
+  for (auto& [Id, Slot] : FTimers)
+    Slot.Due = Slot.Due - FTick + Tick;
   FTick = Tick;
   SetNow(Current);
 }
@@ -79,7 +87,9 @@ std::unique_ptr<TMessageWindow> TSimEventLoop::CreateMessageWindow(TWindowMessag
   return std::make_unique<TSimWindow>(*this, Id);
 }
 
-void TSimEventLoop::ProcessMessages() { DeliverPosted(); }
+void TSimEventLoop::ProcessMessages() {
+  DeliverPosted();
+}
 
 void TSimEventLoop::Advance(std::uint64_t Milliseconds) {
   const std::uint64_t Target = FTick + Milliseconds;
@@ -88,13 +98,16 @@ void TSimEventLoop::Advance(std::uint64_t Milliseconds) {
     const TTimerSlot* Next = nullptr;
     std::uint64_t NextId = 0;
     for (const auto& [Id, Slot] : FTimers) {
-      if (!Slot.Armed || Slot.Due > Target) continue;
-      if (!Next || Slot.Due < Next->Due || (Slot.Due == Next->Due && Slot.ArmOrder < Next->ArmOrder)) {
+      if (!Slot.Armed || Slot.Due > Target)
+        continue;
+      if (!Next || Slot.Due < Next->Due ||
+          (Slot.Due == Next->Due && Slot.ArmOrder < Next->ArmOrder)) {
         Next = &Slot;
         NextId = Id;
       }
     }
-    if (!Next) break;
+    if (!Next)
+      break;
     FTick = Next->Due;
     auto& Slot = FTimers.at(NextId);
     Slot.Due += Slot.Interval;
@@ -109,8 +122,10 @@ void TSimEventLoop::Advance(std::uint64_t Milliseconds) {
 
 void TSimEventLoop::Broadcast(std::uint32_t Msg, std::uintptr_t WParam, std::intptr_t LParam) {
   std::vector<std::uint64_t> Ids;
-  for (const auto& [Id, Handler] : FWindows) Ids.push_back(Id);
-  for (auto Id : Ids) Dispatch(Id, TWindowMessage{Msg, WParam, LParam});
+  for (const auto& [Id, Handler] : FWindows)
+    Ids.push_back(Id);
+  for (auto Id : Ids)
+    Dispatch(Id, TWindowMessage{Msg, WParam, LParam});
 }
 
 std::size_t TSimEventLoop::PendingMessageCount() {
@@ -120,7 +135,8 @@ std::size_t TSimEventLoop::PendingMessageCount() {
 
 std::size_t TSimEventLoop::ArmedTimerCount() const {
   std::size_t Count = 0;
-  for (const auto& [Id, Slot] : FTimers) Count += Slot.Armed ? 1 : 0;
+  for (const auto& [Id, Slot] : FTimers)
+    Count += Slot.Armed ? 1 : 0;
   return Count;
 }
 
@@ -128,7 +144,8 @@ bool TSimEventLoop::DeliverOnePosted() {
   TPosted Next;
   {
     std::lock_guard Lock(FQueueLock);
-    if (FQueue.empty()) return false;
+    if (FQueue.empty())
+      return false;
     Next = FQueue.front();
     FQueue.pop_front();
   }
@@ -146,7 +163,8 @@ void TSimEventLoop::Dispatch(std::uint64_t Window, TWindowMessage Message) {
   {
     std::lock_guard Lock(FQueueLock);
     auto It = FWindows.find(Window);
-    if (It == FWindows.end()) return;
+    if (It == FWindows.end())
+      return;
     Handler = It->second;
   }
   Guard([&] { (*Handler)(Message); });

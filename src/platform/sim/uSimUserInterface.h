@@ -16,8 +16,8 @@ class TSimUserInterface : public TUserInterface {
     TDialogButtons Buttons;
   };
 
-  TDialogResult MessageDialog(const std::string& Caption, const std::string& Text,
-                              TDialogKind Kind, TDialogButtons Buttons) override;
+  TDialogResult MessageDialog(const std::string& Caption, const std::string& Text, TDialogKind Kind,
+                              TDialogButtons Buttons) override;
 
   void Answer(TDialogResult Result) { FAnswers.push_back(Result); }
 

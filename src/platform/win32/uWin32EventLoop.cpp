@@ -31,12 +31,14 @@ class TWin32EventLoop::TWin32Timer : public TLoopTimer {
     FArmed = SetTimer(FLoop.FTimerWindow.get(), FId, IntervalMs, nullptr) != 0;
   }
   void Disarm() override {
-    if (FArmed) KillTimer(FLoop.FTimerWindow.get(), FId);
+    if (FArmed)
+      KillTimer(FLoop.FTimerWindow.get(), FId);
     FArmed = false;
   }
   void Fire() {
     // A WM_TIMER already taken from the queue may arrive after KillTimer.
-    if (FArmed) FOnTick();
+    if (FArmed)
+      FOnTick();
   }
 
  private:
@@ -55,7 +57,8 @@ class TWin32EventLoop::TWin32MessageWindow : public TMessageWindow {
                                   nullptr, nullptr, GetModuleHandleW(nullptr), this));
   }
   ~TWin32MessageWindow() override {
-    if (FWindow) SetWindowLongPtrW(FWindow.get(), GWLP_USERDATA, 0);
+    if (FWindow)
+      SetWindowLongPtrW(FWindow.get(), GWLP_USERDATA, 0);
   }
   bool Valid() const { return FWindow != nullptr; }
   bool Post(std::uint32_t Msg, std::uintptr_t WParam, std::intptr_t LParam) override {
@@ -89,9 +92,13 @@ TWin32EventLoop::TWin32EventLoop()
 
 TWin32EventLoop::~TWin32EventLoop() = default;
 
-std::uint32_t TWin32EventLoop::TickCount32() { return GetTickCount(); }
+std::uint32_t TWin32EventLoop::TickCount32() {
+  return GetTickCount();
+}
 
-std::uint64_t TWin32EventLoop::TickCount64() { return GetTickCount64(); }
+std::uint64_t TWin32EventLoop::TickCount64() {
+  return GetTickCount64();
+}
 
 TDateTime TWin32EventLoop::Now() {
   SYSTEMTIME Local;
@@ -104,9 +111,11 @@ std::unique_ptr<TLoopTimer> TWin32EventLoop::CreateTimer(std::function<void()> O
   return std::make_unique<TWin32Timer>(*this, FNextTimerId++, std::move(OnTick));
 }
 
-std::unique_ptr<TMessageWindow> TWin32EventLoop::CreateMessageWindow(TWindowMessageHandler Handler) {
+std::unique_ptr<TMessageWindow> TWin32EventLoop::CreateMessageWindow(
+    TWindowMessageHandler Handler) {
   auto Window = std::make_unique<TWin32MessageWindow>(*this, std::move(Handler));
-  if (!Window->Valid()) return nullptr;
+  if (!Window->Valid())
+    return nullptr;
   return Window;
 }
 
@@ -133,7 +142,8 @@ int TWin32EventLoop::Run() {
 }
 
 void TWin32EventLoop::ReportException(std::exception_ptr Error) noexcept {
-  if (!FOnException) return;
+  if (!FOnException)
+    return;
   try {
     FOnException(Error);
   } catch (...) {
@@ -169,6 +179,7 @@ LRESULT CALLBACK TWin32EventLoop::MessageWindowProc(HWND Window, UINT Msg, WPARA
     return DefWindowProcW(Window, Msg, WParam, LParam);
   }
   auto Owner = reinterpret_cast<TWin32MessageWindow*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
-  if (Owner) return Owner->HandleMessage(Window, Msg, WParam, LParam);
+  if (Owner)
+    return Owner->HandleMessage(Window, Msg, WParam, LParam);
   return DefWindowProcW(Window, Msg, WParam, LParam);
 }

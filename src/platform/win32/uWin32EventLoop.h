@@ -31,8 +31,10 @@ class TWin32EventLoop : public TEventLoop {
  private:
   class TWin32Timer;
   class TWin32MessageWindow;
-  static LRESULT CALLBACK TimerWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) noexcept;
-  static LRESULT CALLBACK MessageWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) noexcept;
+  static LRESULT CALLBACK TimerWindowProc(HWND Window, UINT Msg, WPARAM WParam,
+                                          LPARAM LParam) noexcept;
+  static LRESULT CALLBACK MessageWindowProc(HWND Window, UINT Msg, WPARAM WParam,
+                                            LPARAM LParam) noexcept;
 
   TWindowClass FTimerClass;
   TWindowClass FMessageClass;

@@ -11,5 +11,6 @@ TWindowClass::TWindowClass(const WNDCLASSEXW& Class)
 }
 
 TWindowClass::~TWindowClass() {
-  if (FOwned) UnregisterClassW(FName, FInstance);
+  if (FOwned)
+    UnregisterClassW(FName, FInstance);
 }

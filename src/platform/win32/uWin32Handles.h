@@ -10,14 +10,18 @@ template <typename THandleType, auto Close>
 struct TWin32HandleDeleter {
   using pointer = THandleType;
   void operator()(THandleType Handle) const noexcept {
-    if (Handle) Close(Handle);
+    if (Handle)
+      Close(Handle);
   }
 };
 
-using TWindowHandle = std::unique_ptr<std::remove_pointer_t<HWND>, TWin32HandleDeleter<HWND, ::DestroyWindow>>;
+using TWindowHandle =
+    std::unique_ptr<std::remove_pointer_t<HWND>, TWin32HandleDeleter<HWND, ::DestroyWindow>>;
 using TKernelHandle = std::unique_ptr<void, TWin32HandleDeleter<HANDLE, ::CloseHandle>>;
-using TModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
-using TIconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
+using TModuleHandle =
+    std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
+using TIconHandle =
+    std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
 
 // A registered window class, unregistered when the owner goes. A class that another owner in
 // this process registered already is used as it is and left to that owner.

@@ -9,8 +9,8 @@
 class TWin32UserInterface : public TUserInterface {
  public:
   explicit TWin32UserInterface(std::function<HWND()> Owner = {}) : FOwner(std::move(Owner)) {}
-  TDialogResult MessageDialog(const std::string& Caption, const std::string& Text,
-                              TDialogKind Kind, TDialogButtons Buttons) override;
+  TDialogResult MessageDialog(const std::string& Caption, const std::string& Text, TDialogKind Kind,
+                              TDialogButtons Buttons) override;
 
  private:
   std::function<HWND()> FOwner;

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "platform/uLocale.h"
+
+class TWin32Locale : public TLocale {
+ public:
+  std::string FormatShortDate(TDateTime Date) override;
+};

@@ -49,8 +49,7 @@ bool IsProcessRunning(TProcessSystem& Processes, const std::string& Name, std::u
   TProcessList List;
   ListProcesses(Processes, List);
   for (const TProcessListItem& Item : List) {
-    if (SameTextIgnoringAsciiCase(Item.Name, Name) &&
-        (ProcessId == 0 || Item.ProcessId == ProcessId))
+    if (SameText(Item.Name, Name) && (ProcessId == 0 || Item.ProcessId == ProcessId))
       return true;
   }
   return false;

@@ -52,7 +52,7 @@ bool CallInitiateSystemShutdown(TPowerSession& Power, const std::string& Comment
   if (!Comment.empty())
     Message = Comment;
   return Power.ShutdownMachine(Message, TimeoutSeconds, Force, Reboot,
-                                        SHTDN_REASON_FLAG_PLANNED_CODE);
+                               SHTDN_REASON_FLAG_PLANNED_CODE);
 }
 
 void CloseShellWindows(TWindowSystem& Windows) {

@@ -2,21 +2,6 @@
 
 #include <algorithm>
 
-std::string_view TrimBlanks(std::string_view Text) {
-  auto IsBlankChar = [](char C) { return static_cast<unsigned char>(C) <= ' '; };
-  while (!Text.empty() && IsBlankChar(Text.front()))
-    Text.remove_prefix(1);
-  while (!Text.empty() && IsBlankChar(Text.back()))
-    Text.remove_suffix(1);
-  return Text;
-}
-
-bool SameTextIgnoringAsciiCase(std::string_view A, std::string_view B) {
-  auto Lower = [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; };
-  return std::equal(A.begin(), A.end(), B.begin(), B.end(),
-                    [&](char X, char Y) { return Lower(X) == Lower(Y); });
-}
-
 namespace {
 
 constexpr char32_t kInvalidByteBase = 0xDC00;
@@ -141,7 +126,7 @@ char32_t FoldCase(char32_t C) {
 }
 
 bool SameTextIgnoringCase(std::string_view A, std::string_view B) {
-  if (SameTextIgnoringAsciiCase(A, B))
+  if (SameText(A, B))
     return true;
   const std::u32string X = DecodeUtf8(A);
   const std::u32string Y = DecodeUtf8(B);

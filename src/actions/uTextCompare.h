@@ -3,18 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "core/uStringUtils.h"
+
 // Text comparisons the process and window functions share. Text is UTF-8; bytes that are not
 // valid UTF-8 are kept as characters of their own, so malformed names still compare sensibly.
 
-// The text without leading and trailing characters up to and including the space (blanks and
-// control characters).
-std::string_view TrimBlanks(std::string_view Text);
+// Nothing but blanks and control characters (TrimBlanks leaves nothing).
 inline bool IsBlank(std::string_view Text) {
   return TrimBlanks(Text).empty();
 }
-
-// Equal ignoring the case of A to Z only.
-bool SameTextIgnoringAsciiCase(std::string_view A, std::string_view B);
 
 // Equal ignoring letter case in the alphabets users name files and windows in (Latin, Greek,
 // Cyrillic, Armenian and full-width Latin), by simple case folding.

@@ -99,8 +99,8 @@ TEST(TextCompareTest, CaseInsensitiveComparisonCoversCommonAlphabets) {
     SCOPED_TRACE(testing::Message() << Case.A << " / " << Case.B);
     EXPECT_EQ(SameTextIgnoringCase(Case.A, Case.B), Case.Same);
   }
-  EXPECT_FALSE(SameTextIgnoringAsciiCase("ÄRGER", "ärger"));
-  EXPECT_TRUE(SameTextIgnoringAsciiCase("Notepad.EXE", "notepad.exe"));
+  EXPECT_FALSE(SameText("ÄRGER", "ärger"));
+  EXPECT_TRUE(SameText("Notepad.EXE", "notepad.exe"));
 }
 
 TEST(TextCompareTest, TrimsBlanksAndControlCharacters) {

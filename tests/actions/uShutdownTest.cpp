@@ -8,10 +8,8 @@
 namespace {
 
 using testing::ElementsAre;
-using testing::ElementsAreArray;
 
 constexpr TOsVersion kWindows10{2, 10, 0};
-constexpr TOsVersion kWindowsXP{2, 5, 1};
 constexpr TOsVersion kWindows2000{2, 5, 0};
 constexpr TOsVersion kWindows98{1, 4, 10};
 
@@ -22,85 +20,6 @@ class ShutdownTest : public testing::Test {
   TSimMachine Machine;
   TShutdownPorts Ports{Machine, Machine.Power, Machine.Windows};
 };
-
-TEST_F(ShutdownTest, ChoosesTheSystemCallByVersionKindAndForce) {
-  struct TCase {
-    TOsVersion Version;
-    TShutdownKind Kind;
-    bool Force;
-    const char* Comment;
-    std::vector<std::string> Calls;
-  };
-  using enum TShutdownKind;
-  const char* ShutdownText = "Planned shutdown by Kolvane";
-  const char* RebootText = "Planned reboot by Kolvane";
-  const TCase Cases[] = {
-      {kWindows10,
-       skShutdown,
-       false,
-       ShutdownText,
-       {kPrivilege,
-        "InitiateSystemShutdownExA message=\"Planned shutdown by Kolvane\" timeout=0 "
-        "force=FALSE reboot=FALSE reason=0x80000000"}},
-      {kWindowsXP,
-       skShutdown,
-       true,
-       ShutdownText,
-       {kPrivilege,
-        "InitiateSystemShutdownExA message=\"Planned shutdown by Kolvane\" timeout=0 "
-        "force=TRUE reboot=FALSE reason=0x80000000"}},
-      {kWindows10,
-       skReboot,
-       false,
-       RebootText,
-       {kPrivilege,
-        "InitiateSystemShutdownExA message=\"Planned reboot by Kolvane\" timeout=0 "
-        "force=FALSE reboot=TRUE reason=0x80000000"}},
-      {kWindowsXP,
-       skReboot,
-       true,
-       RebootText,
-       {kPrivilege,
-        "InitiateSystemShutdownExA message=\"Planned reboot by Kolvane\" timeout=0 "
-        "force=TRUE reboot=TRUE reason=0x80000000"}},
-      {kWindows10, skLogoff, false, "", {kPrivilege, "ExitWindowsEx flags=0 reason=0x80000000"}},
-      {kWindowsXP, skLogoff, true, "", {kPrivilege, "ExitWindowsEx flags=4 reason=0x80000000"}},
-      {kWindows2000,
-       skShutdown,
-       false,
-       ShutdownText,
-       {kPrivilege, "ExitWindowsEx flags=9 reason=0x00000000"}},
-      {kWindows2000,
-       skShutdown,
-       true,
-       ShutdownText,
-       {kPrivilege, "ExitWindowsEx flags=13 reason=0x00000000"}},
-      {kWindows2000,
-       skReboot,
-       false,
-       RebootText,
-       {kPrivilege, "ExitWindowsEx flags=2 reason=0x00000000"}},
-      {kWindows2000,
-       skReboot,
-       true,
-       RebootText,
-       {kPrivilege, "ExitWindowsEx flags=6 reason=0x00000000"}},
-      {kWindows2000, skLogoff, false, "", {kPrivilege, "ExitWindowsEx flags=0 reason=0x00000000"}},
-      {kWindows2000, skLogoff, true, "", {kPrivilege, "ExitWindowsEx flags=4 reason=0x00000000"}},
-      // Windows 9x has no privileges to enable.
-      {kWindows98, skShutdown, false, ShutdownText, {"ExitWindowsEx flags=9 reason=0x00000000"}},
-      {kWindows98, skLogoff, false, "", {"ExitWindowsEx flags=0 reason=0x00000000"}},
-  };
-  for (const auto& Case : Cases) {
-    SCOPED_TRACE(testing::Message() << "version " << Case.Version.PlatformId << "/"
-                                    << Case.Version.Major << "." << Case.Version.Minor << ", kind "
-                                    << static_cast<int>(Case.Kind) << ", force " << Case.Force);
-    Machine.Calls.clear();
-    Machine.Version = Case.Version;
-    EXPECT_TRUE(ShutdownSystem(Ports, Case.Kind, Case.Force, Case.Comment));
-    EXPECT_THAT(Machine.Calls, ElementsAreArray(Case.Calls));
-  }
-}
 
 TEST_F(ShutdownTest, ForcedLogoffOnWindows9xClosesTheShellWindowsFirst) {
   Machine.Version = kWindows98;

@@ -9,7 +9,6 @@ namespace {
 
 using testing::ElementsAre;
 
-constexpr TOsVersion kWindows10{2, 10, 0};
 constexpr TOsVersion kWindows2000{2, 5, 0};
 constexpr TOsVersion kWindows98{1, 4, 10};
 

@@ -4,6 +4,8 @@
 //   --sleep MS      sleeps, then ends with 0
 //   --window TITLE  shows a window with that title until it is closed (exit code 42) or its
 //                   thread is told to quit (exit code 43)
+//   /preset NAME    stands in for a new instance of the program: 0 when the name arrived as
+//                   one argument
 // Whatever it does, it ends by itself after a minute so a failed test leaves nothing behind.
 
 #include <algorithm>
@@ -70,6 +72,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   } else if (Mode == L"--sleep" && Count > 2) {
     Sleep(static_cast<DWORD>(std::min(_wtoi(Arguments[2]), static_cast<int>(kLifetimeMs))));
     Result = 0;
+  } else if (Mode == L"/preset") {
+    Result = Count == 3 ? 0 : 1;
   } else if (Mode == L"--window" && Count > 2) {
     Result = ShowWindowUntilClosed(Arguments[2]);
   }

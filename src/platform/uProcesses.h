@@ -25,7 +25,8 @@ struct TLaunchResult {
   std::uint32_t ExitCode = 0;   // when waited for
 };
 
-// The processes of the machine: listing, terminating and starting them.
+// The processes of the machine: listing, terminating and starting them. The web interface's
+// serving thread uses it too, so adapters keep no state between calls.
 class TProcessSystem {
  public:
   virtual ~TProcessSystem() = default;

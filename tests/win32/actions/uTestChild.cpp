@@ -4,6 +4,7 @@
 //   --sleep MS      sleeps, then ends with 0
 //   --window TITLE  shows a window with that title until it is closed (exit code 42) or its
 //                   thread is told to quit (exit code 43)
+//   --hung TITLE    shows a window with that title, then stops answering messages
 //   /preset NAME    stands in for a new instance of the program: 0 when the name arrived as
 //                   one argument
 // Whatever it does, it ends by itself after a minute so a failed test leaves nothing behind.
@@ -34,7 +35,7 @@ LRESULT CALLBACK ChildWindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LP
   return DefWindowProcW(Window, Msg, WParam, LParam);
 }
 
-int ShowWindowUntilClosed(const wchar_t* Title) {
+HWND ShowChildWindow(const wchar_t* Title) {
   WNDCLASSEXW Class{};
   Class.cbSize = sizeof Class;
   Class.lpfnWndProc = ChildWindowProc;
@@ -43,9 +44,15 @@ int ShowWindowUntilClosed(const wchar_t* Title) {
   RegisterClassExW(&Class);
   HWND Window = CreateWindowExW(0, Class.lpszClassName, Title, WS_OVERLAPPEDWINDOW, 10, 10, 300,
                                 200, nullptr, nullptr, Class.hInstance, nullptr);
+  if (Window)
+    ShowWindow(Window, SW_SHOWNORMAL);
+  return Window;
+}
+
+int ShowWindowUntilClosed(const wchar_t* Title) {
+  HWND Window = ShowChildWindow(Title);
   if (!Window)
     return 2;
-  ShowWindow(Window, SW_SHOWNORMAL);
   SetTimer(Window, 1, kLifetimeMs, nullptr);
   MSG Message{};
   while (GetMessageW(&Message, nullptr, 0, 0) > 0) {
@@ -71,6 +78,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     Result = Count - 2;
   } else if (Mode == L"--sleep" && Count > 2) {
     Sleep(static_cast<DWORD>(std::min(_wtoi(Arguments[2]), static_cast<int>(kLifetimeMs))));
+    Result = 0;
+  } else if (Mode == L"--hung" && Count > 2) {
+    if (ShowChildWindow(Arguments[2]))
+      Sleep(kLifetimeMs);
     Result = 0;
   } else if (Mode == L"/preset") {
     Result = Count == 3 ? 0 : 1;

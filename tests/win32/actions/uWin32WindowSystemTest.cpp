@@ -100,11 +100,12 @@ class Win32ChildWindowTest : public Win32WindowSystemTest {
   // Starts a child showing Title and returns a guard on it once the window is there. Each child
   // runs under a name of its own, so a child that shows no window can be told from one that
   // never started.
-  std::unique_ptr<TChildGuard> StartChildWindow(const std::string& Title) {
+  std::unique_ptr<TChildGuard> StartChildWindow(const std::string& Title,
+                                                const std::string& Mode = "--window") {
     const std::string Name = "kvchild-" + UniqueTag() + ".exe";
-    StartProgram(Processes, CopyChildProgram(Folder, Name), "", {"--window", Title}, false);
+    StartProgram(Processes, CopyChildProgram(Folder, Name), "", {Mode, Title}, false);
     TWindowId Window = 0;
-    PollUntil([&] { return (Window = FindWindowByTitle(Windows, Title)) != 0; }, 30000);
+    PollUntil([&] { return (Window = Windows.FindWindowByExactTitle(Title)) != 0; }, 30000);
     if (!Window) {
       ADD_FAILURE() << "no window \"" << Title << "\"; the child "
                     << (IsProcessRunning(Processes, Name) ? "runs" : "does not run");
@@ -139,6 +140,24 @@ TEST_F(Win32ChildWindowTest, KillsTheProcessThatOwnsAWindow) {
   EXPECT_TRUE(KillWindowByTitle(Windows, Processes, "Kolvane child " + Tag + " k?ll"));
   EXPECT_EQ(Guard->WaitForExitCode(10000), 1);
   EXPECT_TRUE(PollUntil([&] { return !WindowExists(Windows, Title); }, 5000));
+}
+
+TEST_F(Win32ChildWindowTest, AWindowThatDoesNotAnswerIsNotListed) {
+  const std::string Title = "Kolvane child " + Tag + " hung";
+  auto Guard = StartChildWindow(Title, "--hung");
+  ASSERT_TRUE(Guard && Guard->Valid());
+  const TWindowId Window = Windows.FindWindowByExactTitle(Title);
+  // Give the child time to stop answering: it stops right after showing the window.
+  PollUntil([] { return false; }, 500);
+  EXPECT_EQ(GetWindowTitle(Windows, Window, 1, 300), "");
+  // GetWindowTextW reads another process's title without asking the window.
+  EXPECT_EQ(GetWindowTitle(Windows, Window, 2, 0), Title);
+  TWindowList List;
+  ListWindows(Windows, List);
+  for (const auto& Item : List)
+    EXPECT_NE(Item.Window, Window);
+  EXPECT_FALSE(WindowExists(Windows, "*" + Tag + " hung"));
+  EXPECT_TRUE(WindowExists(Windows, Title));
 }
 
 }  // namespace

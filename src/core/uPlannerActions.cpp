@@ -1,5 +1,7 @@
 #include "core/uPlannerActions.h"
 
+#include "core/uConfigText.h"
+
 #include <exception>
 
 #include "core/uFormat.h"
@@ -45,17 +47,9 @@ std::string TKoActionObject::GetStatusText() const {
   return {};
 }
 
-std::string TKoActionObject::GetConfigText() const {
-  TQueryStr Config;
-  SaveConfig(Config);
-  return Config.Encode();
-}
+std::string TKoActionObject::GetConfigText() const { return SaveConfigText(*this); }
 
-void TKoActionObject::SetConfigText(std::string_view Text) {
-  TQueryStr Config;
-  Config.Decode(Text);
-  LoadConfig(Config);
-}
+void TKoActionObject::SetConfigText(std::string_view Text) { LoadConfigText(*this, Text); }
 
 std::unique_ptr<TKoActionObject> TKoActionObject::Clone(bool CopyConfig) const {
   auto Copy = FFactory(FServices);

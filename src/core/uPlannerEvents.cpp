@@ -1,5 +1,7 @@
 #include "core/uPlannerEvents.h"
 
+#include "core/uConfigText.h"
+
 TKoEventObject::TKoEventObject(const TKoCreateKey& Key)
     : FServices(Key.Services()), FTimer(Key.Services().EventLoop) {
   FTimer.SetInterval(1000);
@@ -27,17 +29,9 @@ void TKoEventObject::SetTriggered(bool Value) {
     OnTriggeredChange(*this);
 }
 
-std::string TKoEventObject::GetConfigText() const {
-  TQueryStr Config;
-  SaveConfig(Config);
-  return Config.Encode();
-}
+std::string TKoEventObject::GetConfigText() const { return SaveConfigText(*this); }
 
-void TKoEventObject::SetConfigText(std::string_view Text) {
-  TQueryStr Config;
-  Config.Decode(Text);
-  LoadConfig(Config);
-}
+void TKoEventObject::SetConfigText(std::string_view Text) { LoadConfigText(*this, Text); }
 
 std::unique_ptr<TKoEventObject> TKoEventObject::Clone(bool CopyConfig) const {
   auto Copy = FFactory(FServices);

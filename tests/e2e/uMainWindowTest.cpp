@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "platform/win32/uWin32Handles.h"
+#include "support/uTempFolder.h"
 
 namespace {
 
@@ -48,8 +51,13 @@ HWND FindVisibleMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
   return nullptr;
 }
 
+// The program keeps its settings and presets beside itself unless told otherwise, so each test
+// runs its own copy in a folder of its own.
 TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
-  TStartedProcess Kolvane = Start(ExecutableBesideThisTest(KOLVANE_EXE_NAME));
+  TTempFolder Folder;
+  std::filesystem::copy_file(ExecutableBesideThisTest(KOLVANE_EXE_NAME),
+                             Folder.Path() / KOLVANE_EXE_NAME);
+  TStartedProcess Kolvane = Start((Folder.Path() / KOLVANE_EXE_NAME).wstring());
   ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
 
   HWND Window = FindVisibleMainWindowOf(Kolvane.Id, 20000);
@@ -65,6 +73,14 @@ TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
   DWORD ExitCode = 1;
   GetExitCodeProcess(Kolvane.Process.get(), &ExitCode);
   EXPECT_EQ(ExitCode, 0u);
+
+  // At exit it wrote its settings and kept the lists as the default preset.
+  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Settings.ini"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Presets" / "[default].kpr"));
+  std::ifstream Log(Folder.Path() / "Migration.log");
+  std::string FirstLine;
+  std::getline(Log, FirstLine);
+  EXPECT_EQ(FirstLine.rfind("Migration initiated at ", 0), 0u) << FirstLine;
 }
 
 }  // namespace

@@ -76,6 +76,19 @@ bool PollUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
   return true;
 }
 
+TWindowId WaitForShownWindow(TWindowSystem& Windows, const std::string& Title, bool MustAnswer) {
+  TWindowId Window = 0;
+  const bool Ready = PollUntil(
+      [&] {
+        Window = Windows.FindWindowByExactTitle(Title);
+        if (!Window || !IsWindowVisible(reinterpret_cast<HWND>(Window)))
+          return false;
+        return !MustAnswer || Windows.SendGetTextTimeout(Window, 1000) == Title;
+      },
+      30000);
+  return Ready ? Window : 0;
+}
+
 std::string UniqueTag() {
   return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64() % 100000);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/uWindowSystem.h"
 #include "platform/win32/uWin32Handles.h"
 
 // A new folder under the temporary folder, removed with everything in it.
@@ -43,6 +44,11 @@ class TChildGuard {
 
 // Calls Done until it says yes or the time is up, letting this thread's messages through.
 bool PollUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
+
+// The top-level window of that exact title once it is shown and, with MustAnswer, answers
+// messages, as listed windows do; 0 when that does not happen within 30 seconds. A window exists
+// a moment before it is shown, and a program busy showing it does not answer yet.
+TWindowId WaitForShownWindow(TWindowSystem& Windows, const std::string& Title, bool MustAnswer);
 
 // A text unique to this test run, for window titles and file names no other process uses.
 std::string UniqueTag();

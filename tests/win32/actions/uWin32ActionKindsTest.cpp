@@ -93,9 +93,8 @@ TEST_F(Win32ActionKindsTest, CloseWindowClosesTheChildsWindow) {
   ASSERT_EQ(Run("RunProgram", "COMMAND=" + Escaped("\"" + Child + "\" --window \"" + Title + "\"") +
                                   ";WAIT=False;"),
             "Finished");
-  TWindowId Window = 0;
-  ASSERT_TRUE(
-      PollUntil([&] { return (Window = Windows.FindWindowByExactTitle(Title)) != 0; }, 30000));
+  const TWindowId Window = WaitForShownWindow(Windows, Title, true);
+  ASSERT_NE(Window, 0u);
   TChildGuard Guard(Windows.WindowProcessId(Window));
   EXPECT_EQ(Run("CloseWindow", "WINDOWTITLE=*" + Title.substr(7) + ";METHOD=1;"), "Finished");
   EXPECT_EQ(Guard.WaitForExitCode(10000), 42);

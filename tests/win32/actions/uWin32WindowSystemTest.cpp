@@ -104,8 +104,7 @@ class Win32ChildWindowTest : public Win32WindowSystemTest {
                                                 const std::string& Mode = "--window") {
     const std::string Name = "kvchild-" + UniqueTag() + ".exe";
     StartProgram(Processes, CopyChildProgram(Folder, Name), "", {Mode, Title}, false);
-    TWindowId Window = 0;
-    PollUntil([&] { return (Window = Windows.FindWindowByExactTitle(Title)) != 0; }, 30000);
+    const TWindowId Window = WaitForShownWindow(Windows, Title, Mode == "--window");
     if (!Window) {
       ADD_FAILURE() << "no window \"" << Title << "\"; the child "
                     << (IsProcessRunning(Processes, Name) ? "runs" : "does not run");

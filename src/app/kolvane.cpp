@@ -66,7 +66,7 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Processes Processes;
   TWin32WindowSystem Windows;
   TWin32Shell Shell;
-  TKoServices Services{Loop,          &UserInterface, &Locale, &SystemVersion,
+  TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
                        &PowerSession, &Processes,     &Windows, &Shell};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);

@@ -24,8 +24,8 @@ class TPowerSession {
 
   // InitiateSystemShutdownExA on this computer; no message when Message is empty.
   virtual bool ShutdownMachine(const std::optional<std::string>& Message,
-                                        std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
-                                        bool RebootAfterShutdown, std::uint32_t Reason) = 0;
+                               std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
+                               bool RebootAfterShutdown, std::uint32_t Reason) = 0;
   virtual bool ExitWindowsEx(std::uint32_t Flags, std::uint32_t Reason) = 0;
   // Returns when the machine wakes up again, or at once when it cannot suspend.
   virtual bool SetSuspendState(bool Hibernate, bool ForceCritical, bool DisableWakeEvent) = 0;

@@ -44,8 +44,8 @@ TPrivilegeAdjustment TSimPowerSession::AdjustTokenPrivilege(const std::string& N
 }
 
 bool TSimPowerSession::ShutdownMachine(const std::optional<std::string>& Message,
-                                                std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
-                                                bool RebootAfterShutdown, std::uint32_t Reason) {
+                                       std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
+                                       bool RebootAfterShutdown, std::uint32_t Reason) {
   if (!FMachine.InitiateSystemShutdownExists)
     return false;
   FMachine.Record(

@@ -46,9 +46,8 @@ TPrivilegeAdjustment TWin32PowerSession::AdjustTokenPrivilege(const std::string&
 }
 
 bool TWin32PowerSession::ShutdownMachine(const std::optional<std::string>& Message,
-                                                  std::uint32_t TimeoutSeconds,
-                                                  bool ForceAppsClosed, bool RebootAfterShutdown,
-                                                  std::uint32_t Reason) {
+                                         std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
+                                         bool RebootAfterShutdown, std::uint32_t Reason) {
   TDynamicLibrary Advapi(L"advapi32.dll");
   using TInitiate = BOOL(WINAPI*)(LPSTR, LPSTR, DWORD, BOOL, BOOL, DWORD);
   auto Initiate = Advapi.Function<TInitiate>("InitiateSystemShutdownExA");

@@ -7,9 +7,9 @@
 class TWin32PowerSession : public TPowerSession {
  public:
   TPrivilegeAdjustment AdjustTokenPrivilege(const std::string& Name, bool Enable) override;
-  bool ShutdownMachine(const std::optional<std::string>& Message,
-                                std::uint32_t TimeoutSeconds, bool ForceAppsClosed,
-                                bool RebootAfterShutdown, std::uint32_t Reason) override;
+  bool ShutdownMachine(const std::optional<std::string>& Message, std::uint32_t TimeoutSeconds,
+                       bool ForceAppsClosed, bool RebootAfterShutdown,
+                       std::uint32_t Reason) override;
   bool ExitWindowsEx(std::uint32_t Flags, std::uint32_t Reason) override;
   bool SetSuspendState(bool Hibernate, bool ForceCritical, bool DisableWakeEvent) override;
   bool LockWorkStation() override;

@@ -54,8 +54,8 @@ std::optional<std::string> TWin32Shell::MinimizeAll() {
   HRESULT Result = CLSIDFromProgID(L"Shell.Application", &ShellApplication);
   TComPtr<IDispatch> Application;
   if (SUCCEEDED(Result))
-    Result =
-        CoCreateInstance(ShellApplication, nullptr, CLSCTX_ALL, IID_IDispatch, Application.ReceiveVoid());
+    Result = CoCreateInstance(ShellApplication, nullptr, CLSCTX_ALL, IID_IDispatch,
+                              Application.ReceiveVoid());
   DISPID Method = 0;
   if (SUCCEEDED(Result)) {
     wchar_t Name[] = L"MinimizeAll";
@@ -64,8 +64,8 @@ std::optional<std::string> TWin32Shell::MinimizeAll() {
   }
   if (SUCCEEDED(Result)) {
     DISPPARAMS NoArguments{};
-    Result = Application->Invoke(Method, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &NoArguments,
-                           nullptr, nullptr, nullptr);
+    Result = Application->Invoke(Method, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                 &NoArguments, nullptr, nullptr, nullptr);
   }
   if (FAILED(Result))
     return HResultText(*this, Result);

@@ -35,7 +35,7 @@ void TKoActionOpenFile::LoadConfig(const TQueryStr& Config) {
 std::string TKoActionOpenFile::GetDescription() const {
   if (IsAddress(FConfig.FileName))
     return FConfig.FileName;
-  return std::string(ExtractFileName(FConfig.FileName));
+  return std::string(FileNamePart(FConfig.FileName));
 }
 
 bool TKoActionOpenFile::Execute(TKoActionOutcome&) {

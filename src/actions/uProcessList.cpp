@@ -23,7 +23,7 @@ int KillProcessesByName(TProcessSystem& Processes, const std::string& Name) {
   for (const TProcessEntry& Entry : *Snapshot) {
     if (Entry.ProcessId == 0)
       continue;
-    if (!SameTextIgnoringCase(ExtractFileName(Entry.ExeFile), Name))
+    if (!SameTextIgnoringCase(FileNamePart(Entry.ExeFile), Name))
       continue;
     if (TerminateProcessById(Processes, Entry.ProcessId))
       ++Terminated;
@@ -38,7 +38,7 @@ bool ListProcesses(TProcessSystem& Processes, TProcessList& List) {
   for (const TProcessEntry& Entry : *Snapshot) {
     if (Entry.ProcessId == 0)
       continue;
-    List.push_back({std::string(ExtractFileName(Entry.ExeFile)), Entry.ProcessId});
+    List.push_back({std::string(FileNamePart(Entry.ExeFile)), Entry.ProcessId});
   }
   return true;
 }

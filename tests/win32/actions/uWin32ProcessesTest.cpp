@@ -97,7 +97,7 @@ TEST_F(Win32ProcessesTest, TerminatingAProcessThatIsNotThereFails) {
 }
 
 TEST_F(Win32ProcessesTest, KnowsItsOwnExecutable) {
-  EXPECT_EQ(ExtractFileName(Processes.ExecutablePath()), "win32_actions_tests.exe");
+  EXPECT_EQ(FileNamePart(Processes.ExecutablePath()), "win32_actions_tests.exe");
 }
 
 }  // namespace

@@ -17,9 +17,14 @@
 #include "core/uPresets.h"
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PowerSession.h"
+#include "platform/win32/uWin32Processes.h"
+#include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32StorageSystem.h"
+#include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
 #include "platform/win32/uWin32UserInterface.h"
+#include "platform/win32/uWin32WindowSystem.h"
 
 namespace {
 
@@ -55,7 +60,14 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
 
   TKoPlanner Planner(Loop);
   TWin32Locale Locale;
-  TKoServices Services{Loop, &UserInterface, &Locale};
+  // The Windows version is read once here and holds for the whole run.
+  TWin32SystemVersion SystemVersion;
+  TWin32PowerSession PowerSession;
+  TWin32Processes Processes;
+  TWin32WindowSystem Windows;
+  TWin32Shell Shell;
+  TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
+                       &PowerSession, &Processes,     &Windows, &Shell};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
 

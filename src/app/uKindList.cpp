@@ -1,5 +1,16 @@
 #include "app/uKindList.h"
 
+#include "actions/uActionCloseWindow.h"
+#include "actions/uActionHibernate.h"
+#include "actions/uActionKillProcess.h"
+#include "actions/uActionLock.h"
+#include "actions/uActionLogoff.h"
+#include "actions/uActionOpenFile.h"
+#include "actions/uActionReboot.h"
+#include "actions/uActionRunPreset.h"
+#include "actions/uActionRunProgram.h"
+#include "actions/uActionShutdown.h"
+#include "actions/uActionSleep.h"
 #include "core/uKindRegistry.h"
 #include "events/uEventCountdown.h"
 #include "events/uEventOnTime.h"
@@ -9,4 +20,16 @@ void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventCountdown>();
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
+
+  Registry.AddActionKind<TKoActionShutdown>();
+  Registry.AddActionKind<TKoActionReboot>();
+  Registry.AddActionKind<TKoActionLogoff>();
+  Registry.AddActionKind<TKoActionLock>();
+  Registry.AddActionKind<TKoActionSleep>();
+  Registry.AddActionKind<TKoActionHibernate>();
+  Registry.AddActionKind<TKoActionRunProgram>();
+  Registry.AddActionKind<TKoActionOpenFile>();
+  Registry.AddActionKind<TKoActionCloseWindow>();
+  Registry.AddActionKind<TKoActionKillProcess>();
+  Registry.AddActionKind<TKoActionRunPreset>();
 }

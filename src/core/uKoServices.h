@@ -2,7 +2,12 @@
 
 class TEventLoop;
 class TLocale;
+class TPowerSession;
+class TProcessSystem;
+class TShell;
+class TSystemVersion;
 class TUserInterface;
+class TWindowSystem;
 
 // The ports that events, actions and the planner reach the machine through. The application
 // fills it with the Windows adapters; native tests fill it with the simulated machine. Each area
@@ -11,4 +16,9 @@ struct TKoServices {
   TEventLoop& EventLoop;
   TUserInterface* UserInterface = nullptr;
   TLocale* Locale = nullptr;
+  TSystemVersion* SystemVersion = nullptr;
+  TPowerSession* PowerSession = nullptr;
+  TProcessSystem* Processes = nullptr;
+  TWindowSystem* Windows = nullptr;
+  TShell* Shell = nullptr;
 };

@@ -1,0 +1,35 @@
+#include "actions/uActionPorts.h"
+
+#include "actions/uActionStrings.h"
+#include "core/uKoException.h"
+
+namespace {
+
+template <typename TPort>
+TPort& Require(TPort* Port) {
+  if (!Port)
+    throw EKoException(ResStr(uactionports::smachineportmissing));
+  return *Port;
+}
+
+}  // namespace
+
+TSystemVersion& SystemVersionPort(const TKoServices& Services) {
+  return Require(Services.SystemVersion);
+}
+TPowerSession& PowerSessionPort(const TKoServices& Services) {
+  return Require(Services.PowerSession);
+}
+TProcessSystem& ProcessesPort(const TKoServices& Services) {
+  return Require(Services.Processes);
+}
+TWindowSystem& WindowsPort(const TKoServices& Services) {
+  return Require(Services.Windows);
+}
+TShell& ShellPort(const TKoServices& Services) {
+  return Require(Services.Shell);
+}
+
+TShutdownPorts ShutdownPortsOf(const TKoServices& Services) {
+  return {SystemVersionPort(Services), PowerSessionPort(Services), WindowsPort(Services)};
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/uKoServices.h"
+#include "platform/uPowerSession.h"
+#include "platform/uProcesses.h"
+#include "platform/uShell.h"
+#include "platform/uSystemVersion.h"
+#include "platform/uWindowSystem.h"
+#include "actions/uShutdown.h"
+
+// The machine ports of the services, for actions. A port the application left unset makes the
+// action fail with a message rather than crash.
+TSystemVersion& SystemVersionPort(const TKoServices& Services);
+TPowerSession& PowerSessionPort(const TKoServices& Services);
+TProcessSystem& ProcessesPort(const TKoServices& Services);
+TWindowSystem& WindowsPort(const TKoServices& Services);
+TShell& ShellPort(const TKoServices& Services);
+TShutdownPorts ShutdownPortsOf(const TKoServices& Services);

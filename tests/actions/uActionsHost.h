@@ -1,0 +1,32 @@
+#pragma once
+
+// The action kinds on the simulated machine: services wired to it, and the program's kind list.
+
+#include <memory>
+#include <string>
+
+#include "app/uKindList.h"
+#include "core/uKindRegistry.h"
+#include "core/uKoServices.h"
+#include "platform/sim/uSimEventLoop.h"
+#include "platform/sim/uSimMachine.h"
+#include "platform/sim/uSimUserInterface.h"
+
+struct TActionsHost {
+  TSimEventLoop Loop;
+  TSimMachine Machine;
+  TSimUserInterface UserInterface;
+  TKoServices Services{Loop,           &UserInterface,     nullptr,          &Machine,
+                       &Machine.Power, &Machine.Processes, &Machine.Windows, &Machine.Shell};
+  TKoKindRegistry Registry{Services};
+
+  TActionsHost() { RegisterKinds(Registry); }
+
+  // A new action of the kind with the settings of a configuration text.
+  std::unique_ptr<TKoActionObject> Action(const std::string& ID, const std::string& Config = "") {
+    auto Object = Registry.CreateAction(ID);
+    if (Object)
+      Object->SetConfigText(Config);
+    return Object;
+  }
+};

@@ -33,30 +33,31 @@ double TFormatArg::AsReal() const {
 
 namespace {
 
-struct TSpec {
+struct TPlaceholder {
   bool LeftAlign = false;
   int Width = -1;
   int Precision = -1;
   char Type = 0;
 };
 
-std::string Pad(std::string Text, const TSpec& Spec) {
-  if (Spec.Width > 0 && static_cast<int>(Text.size()) < Spec.Width) {
-    std::string Fill(static_cast<std::size_t>(Spec.Width) - Text.size(), ' ');
-    Text = Spec.LeftAlign ? Text + Fill : Fill + Text;
+std::string Pad(std::string Text, const TPlaceholder& Placeholder) {
+  if (Placeholder.Width > 0 && static_cast<int>(Text.size()) < Placeholder.Width) {
+    std::string Fill(static_cast<std::size_t>(Placeholder.Width) - Text.size(), ' ');
+    Text = Placeholder.LeftAlign ? Text + Fill : Fill + Text;
   }
   return Text;
 }
 
-std::string Render(const TFormatArg& Arg, const TSpec& Spec) {
+std::string Render(const TFormatArg& Arg, const TPlaceholder& Placeholder) {
   char Buffer[128];
-  const int Precision = Spec.Precision < 0 ? -1 : (Spec.Precision > 60 ? 60 : Spec.Precision);
-  switch (Spec.Type) {
+  const int Precision =
+      Placeholder.Precision < 0 ? -1 : (Placeholder.Precision > 60 ? 60 : Placeholder.Precision);
+  switch (Placeholder.Type) {
     case 's': {
       std::string Text = Arg.AsText();
       if (Precision >= 0 && static_cast<int>(Text.size()) > Precision)
         Text.resize(Precision);
-      return Pad(std::move(Text), Spec);
+      return Pad(std::move(Text), Placeholder);
     }
     case 'd':
     case 'u': {
@@ -67,22 +68,22 @@ std::string Render(const TFormatArg& Arg, const TSpec& Spec) {
         Digits.erase(0, 1);
       if (Precision > static_cast<int>(Digits.size()))
         Digits.insert(0, static_cast<std::size_t>(Precision) - Digits.size(), '0');
-      return Pad((Negative ? "-" : "") + Digits, Spec);
+      return Pad((Negative ? "-" : "") + Digits, Placeholder);
     }
     case 'x':
       std::snprintf(Buffer, sizeof Buffer, "%0*llX", Precision < 0 ? 0 : Precision,
                     static_cast<unsigned long long>(Arg.AsInteger()));
-      return Pad(Buffer, Spec);
+      return Pad(Buffer, Placeholder);
     case 'f':
     case 'n':
       std::snprintf(Buffer, sizeof Buffer, "%.*f", Precision < 0 ? 2 : Precision, Arg.AsReal());
-      return Pad(Buffer, Spec);
+      return Pad(Buffer, Placeholder);
     case 'g':
       std::snprintf(Buffer, sizeof Buffer, "%.*g", Precision < 0 ? 15 : Precision, Arg.AsReal());
-      return Pad(Buffer, Spec);
+      return Pad(Buffer, Placeholder);
     case 'e':
       std::snprintf(Buffer, sizeof Buffer, "%.*E", Precision < 0 ? 15 : Precision, Arg.AsReal());
-      return Pad(Buffer, Spec);
+      return Pad(Buffer, Placeholder);
   }
   return {};
 }
@@ -123,7 +124,7 @@ std::string Format(std::string_view Pattern, std::initializer_list<TFormatArg> A
       continue;
     }
     std::size_t Cursor = Pos + 1;
-    TSpec Spec;
+    TPlaceholder Placeholder;
     std::size_t ArgIndex = NextArg;
     int Number = ReadNumber(Pattern, Cursor);
     if (Number >= 0 && Cursor < Pattern.size() && Pattern[Cursor] == ':') {
@@ -133,22 +134,22 @@ std::string Format(std::string_view Pattern, std::initializer_list<TFormatArg> A
     }
     if (Number < 0) {
       if (Cursor < Pattern.size() && Pattern[Cursor] == '-') {
-        Spec.LeftAlign = true;
+        Placeholder.LeftAlign = true;
         ++Cursor;
       }
       Number = ReadNumber(Pattern, Cursor);
     }
-    Spec.Width = Number;
+    Placeholder.Width = Number;
     if (Cursor < Pattern.size() && Pattern[Cursor] == '.') {
       ++Cursor;
-      Spec.Precision = ReadNumber(Pattern, Cursor);
+      Placeholder.Precision = ReadNumber(Pattern, Cursor);
     }
     if (Cursor < Pattern.size()) {
       char Type = static_cast<char>(std::tolower(static_cast<unsigned char>(Pattern[Cursor])));
       if (std::string_view("sduxfneg").find(Type) != std::string_view::npos) {
-        Spec.Type = Type;
+        Placeholder.Type = Type;
         if (ArgIndex < Arguments.size())
-          Result += Render(Arguments[ArgIndex], Spec);
+          Result += Render(Arguments[ArgIndex], Placeholder);
         NextArg = ArgIndex + 1;
         Pos = Cursor + 1;
         continue;

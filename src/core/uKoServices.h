@@ -2,8 +2,10 @@
 
 class TEventLoop;
 class TLocale;
+class TModalWindows;
 class TPowerSession;
 class TProcessSystem;
+class TRemoteAccess;
 class TShell;
 class TSystemVersion;
 class TUserInterface;
@@ -21,4 +23,6 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TRemoteAccess* RemoteAccess = nullptr;
+  TModalWindows* ModalWindows = nullptr;
 };

@@ -5,11 +5,13 @@
 void TAppCommunicator::Start(const std::string& ChannelName, bool) {
   FChannelName = ChannelName;
   FIsMaster = FChannel.Claim(ChannelName, [this](const std::string& Text) {
-    if (OnMessage) OnMessage(Text);
+    if (OnMessage)
+      OnMessage(Text);
   });
 }
 
 bool TAppCommunicator::Send(const std::string& Text) {
-  if (FIsMaster) throw EKoException(ResStr(uappcommunicator::smastercannotsend));
+  if (FIsMaster)
+    throw EKoException(ResStr(uappcommunicator::smastercannotsend));
   return FChannel.Send(FChannelName, Text);
 }

@@ -33,4 +33,5 @@ class TAppCommunicator {
 };
 
 // The program's own channel name.
-inline constexpr char kKolvaneChannelName[] = "Tulmo/Kolvane/{EEC56D33-3932-4075-95FC-76D4B20EC972}";
+inline constexpr char kKolvaneChannelName[] =
+    "Tulmo/Kolvane/{EEC56D33-3932-4075-95FC-76D4B20EC972}";

@@ -2,7 +2,8 @@
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments) {
   TCommandLine Result;
-  if (Arguments.empty()) return Result;
+  if (Arguments.empty())
+    return Result;
   const std::string& First = Arguments[0];
   if (First == "/uninstall")
     Result.Switch = clsUninstall;

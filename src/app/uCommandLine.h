@@ -13,7 +13,7 @@ enum TCommandLineSwitch : std::uint8_t {
 
 struct TCommandLine {
   TCommandLineSwitch Switch = clsNone;
-  std::string Argument;       // the second argument; empty when there is none
+  std::string Argument;  // the second argument; empty when there is none
   bool HasArgument = false;
 };
 

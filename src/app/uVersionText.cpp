@@ -2,7 +2,9 @@
 
 std::string VersionText(unsigned Major, unsigned Minor, unsigned Release, unsigned Build) {
   std::string Text = std::to_string(Major) + "." + std::to_string(Minor);
-  if (Release != 0 || Build != 0) Text += "." + std::to_string(Release);
-  if (Build != 0) Text += "." + std::to_string(Build) + " Beta";
+  if (Release != 0 || Build != 0)
+    Text += "." + std::to_string(Release);
+  if (Build != 0)
+    Text += "." + std::to_string(Build) + " Beta";
   return Text;
 }

@@ -7,9 +7,9 @@ enum TRegistryRoot : std::uint8_t { rrCurrentUser, rrLocalMachine };
 
 enum TRegistryStatus : std::uint8_t {
   rsOK,
-  rsCannotOpenKey,    // missing, or not allowed
+  rsCannotOpenKey,  // missing, or not allowed
   rsCannotCreateKey,
-  rsValueFailed,      // the value could not be written or deleted
+  rsValueFailed,  // the value could not be written or deleted
 };
 
 // String values of the Windows registry. Keys are paths below the root without a leading "\".

@@ -25,7 +25,10 @@ TEST(CommandLineTest, OnlyTheExactFirstArgumentIsASwitch) {
       {{"/uninstall"}, clsUninstall, "", false},
       {{"/action", "MonitorOff"}, clsAction, "MonitorOff", true},
       {{"/action"}, clsAction, "", false},
-      {{"/preset", "C:\\Presets\\Night.kpr", "ignored", "too"}, clsPreset, "C:\\Presets\\Night.kpr", true},
+      {{"/preset", "C:\\Presets\\Night.kpr", "ignored", "too"},
+       clsPreset,
+       "C:\\Presets\\Night.kpr",
+       true},
       {{"/PRESET", "Night"}, clsNone, "", false},
       {{"-preset", "Night"}, clsNone, "", false},
       {{"Night", "/preset"}, clsNone, "", false},
@@ -82,8 +85,9 @@ TEST_F(AutorunTest, WritingWithoutRightsRaisesTheRegistryMessage) {
     SetAutorun(Registry, Program, true, true);
     FAIL();
   } catch (const ERegistryException& Error) {
-    EXPECT_STREQ(Error.what(),
-                 "Failed to create registry key \"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\".");
+    EXPECT_STREQ(
+        Error.what(),
+        "Failed to create registry key \"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\".");
   }
   TRegistryEx Reader(Registry, rrCurrentUser);
   try {
@@ -98,8 +102,9 @@ TEST_F(AutorunTest, WritingWithoutRightsRaisesTheRegistryMessage) {
     Reader.DeleteValue("SOFTWARE\\Kolvane", "missing");
     FAIL();
   } catch (const ERegistryException& Error) {
-    EXPECT_STREQ(Error.what(),
-                 "Failed to delete registry value by name \"missing\" in key \"\\SOFTWARE\\Kolvane\".");
+    EXPECT_STREQ(
+        Error.what(),
+        "Failed to delete registry value by name \"missing\" in key \"\\SOFTWARE\\Kolvane\".");
   }
 }
 

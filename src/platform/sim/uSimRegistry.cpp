@@ -4,7 +4,8 @@
 
 TRegistryStatus TSimRegistry::ReadString(TRegistryRoot Root, const std::string& Key,
                                          const std::string& Name, std::string& Data) {
-  if (!Keys.contains({Root, UpperCaseAscii(Key)})) return rsCannotOpenKey;
+  if (!Keys.contains({Root, UpperCaseAscii(Key)}))
+    return rsCannotOpenKey;
   auto It = Values.find({Root, UpperCaseAscii(Key), UpperCaseAscii(Name)});
   Data = It == Values.end() ? std::string() : It->second;
   return rsOK;

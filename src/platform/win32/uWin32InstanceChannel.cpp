@@ -21,19 +21,23 @@ WNDCLASSEXW ChannelClass(WNDPROC Procedure) {
 }
 
 // Mutex names may not contain backslashes; channel names use slashes.
-std::wstring MutexName(const std::string& Name) { return Utf8ToWide("Local\\" + Name); }
+std::wstring MutexName(const std::string& Name) {
+  return Utf8ToWide("Local\\" + Name);
+}
 
 }  // namespace
 
 TWin32InstanceChannel::TWin32InstanceChannel() : FClass(ChannelClass(WindowProc)) {}
 
 TWin32InstanceChannel::~TWin32InstanceChannel() {
-  if (FWindow) SetWindowLongPtrW(FWindow.get(), GWLP_USERDATA, 0);
+  if (FWindow)
+    SetWindowLongPtrW(FWindow.get(), GWLP_USERDATA, 0);
 }
 
 bool TWin32InstanceChannel::Claim(const std::string& Name, TMessageHandler OnMessage) {
   TKernelHandle Mutex(CreateMutexW(nullptr, FALSE, MutexName(Name).c_str()));
-  if (!Mutex || GetLastError() == ERROR_ALREADY_EXISTS) return false;
+  if (!Mutex || GetLastError() == ERROR_ALREADY_EXISTS)
+    return false;
   FMutex = std::move(Mutex);
   FOnMessage = std::move(OnMessage);
   FWindow.reset(CreateWindowExW(0, kChannelWindowClass, Utf8ToWide(Name).c_str(), 0, 0, 0, 0, 0,
@@ -43,12 +47,14 @@ bool TWin32InstanceChannel::Claim(const std::string& Name, TMessageHandler OnMes
 
 bool TWin32InstanceChannel::Send(const std::string& Name, const std::string& Text) {
   // Nobody holds the name: no need to wait for a window.
-  if (!TKernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, MutexName(Name).c_str()))) return false;
+  if (!TKernelHandle(OpenMutexW(SYNCHRONIZE, FALSE, MutexName(Name).c_str())))
+    return false;
   const std::wstring Title = Utf8ToWide(Name);
   const ULONGLONG Deadline = GetTickCount64() + kFindWindowPatienceMs;
   HWND Holder = nullptr;
   while (!(Holder = FindWindowExW(HWND_MESSAGE, nullptr, kChannelWindowClass, Title.c_str()))) {
-    if (GetTickCount64() >= Deadline) return false;
+    if (GetTickCount64() >= Deadline)
+      return false;
     Sleep(50);
   }
   COPYDATASTRUCT Data{kChannelMessage, static_cast<DWORD>(Text.size()),
@@ -65,9 +71,11 @@ LRESULT CALLBACK TWin32InstanceChannel::WindowProc(HWND Window, UINT Msg, WPARAM
     auto Create = reinterpret_cast<const CREATESTRUCTW*>(LParam);
     SetWindowLongPtrW(Window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(Create->lpCreateParams));
   } else if (Msg == WM_COPYDATA) {
-    auto Channel = reinterpret_cast<TWin32InstanceChannel*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
+    auto Channel =
+        reinterpret_cast<TWin32InstanceChannel*>(GetWindowLongPtrW(Window, GWLP_USERDATA));
     auto Data = reinterpret_cast<const COPYDATASTRUCT*>(LParam);
-    if (!Channel || !Data || Data->dwData != kChannelMessage) return FALSE;
+    if (!Channel || !Data || Data->dwData != kChannelMessage)
+      return FALSE;
     try {
       if (Channel->FOnMessage)
         Channel->FOnMessage(std::string(static_cast<const char*>(Data->lpData), Data->cbData));

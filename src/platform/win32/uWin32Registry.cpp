@@ -28,7 +28,8 @@ TKeyHandle OpenKey(TRegistryRoot Root, const std::string& Key, REGSAM Access) {
 TRegistryStatus TWin32Registry::ReadString(TRegistryRoot Root, const std::string& Key,
                                            const std::string& Name, std::string& Data) {
   TKeyHandle Opened = OpenKey(Root, Key, KEY_READ);
-  if (!Opened) return rsCannotOpenKey;
+  if (!Opened)
+    return rsCannotOpenKey;
   Data.clear();
   const std::wstring ValueName = Utf8ToWide(Name);
   DWORD Type = 0, Bytes = 0;
@@ -62,7 +63,9 @@ TRegistryStatus TWin32Registry::WriteString(TRegistryRoot Root, const std::strin
 TRegistryStatus TWin32Registry::DeleteValue(TRegistryRoot Root, const std::string& Key,
                                             const std::string& Name) {
   TKeyHandle Opened = OpenKey(Root, Key, KEY_ALL_ACCESS);
-  if (!Opened) return rsCannotOpenKey;
-  if (RegDeleteValueW(Opened.get(), Utf8ToWide(Name).c_str()) != ERROR_SUCCESS) return rsValueFailed;
+  if (!Opened)
+    return rsCannotOpenKey;
+  if (RegDeleteValueW(Opened.get(), Utf8ToWide(Name).c_str()) != ERROR_SUCCESS)
+    return rsValueFailed;
   return rsOK;
 }

@@ -1,25 +1,35 @@
-// Kolvane's main routine: resolves the storage folder and loads the settings, builds the planner,
-// the kinds and the lists, opens the main window and runs the message loop; at the end it keeps
-// the default preset and writes the settings back.
+// Kolvane's main routine: the fixed order in which the program's services come up, the command
+// line, the main loop and the final save.
 
 #include <exception>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "actions/uPlannerQuickActions.h"
 #include "actions/uWin32ModalWindows.h"
 #include "app/mainform.h"
+#include "app/uAppCommunicator.h"
 #include "app/uAppStrings.h"
+#include "app/uAutorun.h"
+#include "app/uCommandLine.h"
 #include "app/uKindList.h"
 #include "app/uPlannerRows.h"
 #include "app/uSettings.h"
 #include "app/uStorage.h"
 #include "core/uFilePaths.h"
+#include "core/uFormat.h"
 #include "core/uKindRegistry.h"
 #include "core/uPlanner.h"
 #include "core/uPresets.h"
+#include "core/uPresetsStrings.h"
+#include "core/uWindowMessages.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32Locale.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
+#include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32RemoteAccess.h"
 #include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32StorageSystem.h"
@@ -27,6 +37,8 @@
 #include "platform/win32/uWin32Text.h"
 #include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
+
+#include <shellapi.h>
 
 namespace {
 
@@ -43,6 +55,17 @@ std::string MessageOf(std::exception_ptr Error) {
   }
 }
 
+// The arguments after the program's own name, as UTF-8.
+std::vector<std::string> CommandLineArguments() {
+  int Count = 0;
+  LPWSTR* Arguments = CommandLineToArgvW(GetCommandLineW(), &Count);
+  std::vector<std::string> Result;
+  for (int I = 1; Arguments && I < Count; ++I)
+    Result.push_back(WideToUtf8(Arguments[I]));
+  LocalFree(Arguments);
+  return Result;
+}
+
 int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32EventLoop Loop;
   TWin32UserInterface UserInterface;
@@ -50,6 +73,11 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   Loop.SetExceptionHandler([&UserInterface](std::exception_ptr Error) {
     UserInterface.MessageDialog({}, MessageOf(Error), dkError, dbOK);
   });
+
+  // The single-instance channel comes first, so a second instance knows at once that it is one.
+  TWin32InstanceChannel InstanceChannel;
+  TAppCommunicator Communicator(InstanceChannel);
+  Communicator.Start(kKolvaneChannelName, true);
 
   TWin32StorageSystem StorageSystem;
   TStorage Storage(StorageSystem);
@@ -75,6 +103,7 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
                        &Processes, &Windows,       &Shell,  &RemoteAccess,  &ModalWindows};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
+  TKoQuickActions QuickActions(Services);
 
   TPlannerRows Rows(Registry);
   TPresets Presets(Storage.StorageFolder(), Registry, Rows, UserInterface);
@@ -84,12 +113,60 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
     UserInterface.MessageDialog({}, Text, Kind == kpmError ? dkError : dkWarning, dbOK);
   };
 
+  // First pass over the command line: what ends the process before any window exists.
+  const TCommandLine CommandLine = ParseCommandLine(CommandLineArguments());
+  switch (CommandLine.Switch) {
+    case clsUninstall: {
+      TWin32Registry SystemRegistry;
+      RemoveAutorunEntries(SystemRegistry, Storage.ApplicationFileName());
+      return 0;
+    }
+    case clsAction:
+      return QuickActions.ExecuteQuickAction(CommandLine.Argument) ? 0 : 1;
+    case clsPreset:
+    case clsNone:
+      break;
+  }
+
+  // A second instance wakes the first and leaves without touching its files.
+  if (Settings.AppOnlyOneInstance && !Communicator.IsMaster()) {
+    (void)Communicator.Send("");
+    UserInterface.MessageDialog({}, ResStr(mainform::snostartanotherinstancedetected),
+                                dkInformation, dbOK);
+    return 0;
+  }
+
   TForm_Main MainForm(Instance);
   if (!MainForm.Create(ShowCommand)) {
     UserInterface.MessageDialog({}, ResStr(kolvane::smainwindowfailed), dkError, dbOK);
     return 1;
   }
+  Communicator.OnMessage = [&MainForm](const std::string&) { MainForm.ShowAndBringToFront(); };
+  // Posted, so the action list that asked for it unwinds before the window goes.
+  Planner.OnCloseApplication = [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); };
+  MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
+
   Presets.LoadDefaultPresetAtStart(Settings.SaveAndLoadDefaultPreset);
+  if (Settings.StartEventsOnProgramLaunch && CommandLine.Switch != clsPreset)
+    Planner.Start(StartSilent);
+
+  // Second pass: the preset named on the command line, started once the main loop runs.
+  if (CommandLine.Switch == clsPreset) {
+    try {
+      if (Presets.LoadPreset(CommandLine.Argument))
+        PostMessageW(MainForm.Handle(), WM_START_AFTER_PRESET, 0, 0);
+      else
+        UserInterface.MessageDialog(
+            {}, Format(ResStr(upresets::sfailedtoloadpresetname), {CommandLine.Argument}),
+            dkWarning, dbOK);
+    } catch (const std::exception& Error) {
+      UserInterface.MessageDialog(
+          {},
+          Format(ResStr(upresets::sfailedtoloadpresetname), {CommandLine.Argument}) + "\r\n\r\n" +
+              Error.what(),
+          dkWarning, dbOK);
+    }
+  }
 
   const int ExitCode = Loop.Run();
 

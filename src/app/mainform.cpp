@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 
 #include "app/resource.h"
+#include "core/uWindowMessages.h"
 
 namespace {
 
@@ -83,6 +84,10 @@ LRESULT TForm_Main::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (FTrayIcon && FTrayIcon->HandleTaskbarCreated(Msg))
     return 0;
   switch (Msg) {
+    case WM_START_AFTER_PRESET:
+      if (OnStartAfterPreset)
+        OnStartAfterPreset();
+      return 0;
     case WM_TRAY_NOTIFY:
       HandleTrayMessage(LOWORD(LParam));
       return 0;
@@ -113,12 +118,12 @@ void TForm_Main::HandleTrayMessage(UINT Event) {
     case NIN_SELECT:
     case NIN_KEYSELECT:
     case WM_LBUTTONDBLCLK:
-      BringToFront();
+      ShowAndBringToFront();
       break;
   }
 }
 
-void TForm_Main::BringToFront() {
+void TForm_Main::ShowAndBringToFront() {
   HWND Window = FWindow.get();
   if (!Window)
     return;

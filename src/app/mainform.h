@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "app/uTrayIcon.h"
@@ -18,11 +19,16 @@ class TForm_Main {
   [[nodiscard]] bool Create(int ShowCommand);
   HWND Handle() const { return FWindow.get(); }
 
+  // Restores the window (also from the tray) and brings it to the front.
+  void ShowAndBringToFront();
+
+  // The preset named on the command line has loaded and the main loop runs: start the planner.
+  std::function<void()> OnStartAfterPreset;
+
  private:
   static LRESULT CALLBACK WindowProc(HWND Window, UINT Msg, WPARAM WParam, LPARAM LParam) noexcept;
   LRESULT HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
   void HandleTrayMessage(UINT Event);
-  void BringToFront();
 
   HINSTANCE FInstance;
   TIconHandle FLargeIcon;

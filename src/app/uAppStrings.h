@@ -23,5 +23,12 @@ inline constexpr TResString sfailedtoopenkey{"uregistryex.sfailedtoopenkey",
 inline constexpr TResString sfailedtocreatekey{"uregistryex.sfailedtocreatekey",
                                                "Failed to create registry key \"%s\"."};
 inline constexpr TResString sfailedtodeletevalue{
-    "uregistryex.sfailedtodeletevalue", "Failed to delete registry value by name \"%s\" in key \"%s\"."};
+    "uregistryex.sfailedtodeletevalue",
+    "Failed to delete registry value by name \"%s\" in key \"%s\"."};
 }  // namespace uregistryex
+
+namespace mainform {
+inline constexpr TResString snostartanotherinstancedetected{
+    "mainform.snostartanotherinstancedetected",
+    "Cannot start because another running instance has been detected."};
+}  // namespace mainform

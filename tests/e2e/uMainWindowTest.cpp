@@ -1,86 +1,50 @@
-// Starts kolvane.exe as a user would and closes it through its window.
+// kolvane.exe started as a user starts it.
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <string>
 
-#include "platform/win32/uWin32Handles.h"
-#include "support/uTempFolder.h"
+#include "uKolvaneProcess.h"
 
 namespace {
 
-std::wstring ExecutableBesideThisTest(const wchar_t* Name) {
-  wchar_t Path[MAX_PATH];
-  DWORD Length = GetModuleFileNameW(nullptr, Path, MAX_PATH);
-  std::wstring Folder(Path, Length);
-  return Folder.substr(0, Folder.find_last_of(L"\\/") + 1) + Name;
-}
-
-struct TStartedProcess {
-  TKernelHandle Process;
-  DWORD Id = 0;
-};
-
-TStartedProcess Start(const std::wstring& Executable) {
-  STARTUPINFOW Startup{};
-  Startup.cb = sizeof Startup;
-  PROCESS_INFORMATION Info{};
-  std::wstring CommandLine = L"\"" + Executable + L"\"";
-  if (!CreateProcessW(Executable.c_str(), CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      nullptr, &Startup, &Info))
-    return {};
-  CloseHandle(Info.hThread);
-  return {TKernelHandle(Info.hProcess), Info.dwProcessId};
-}
-
-// The window exists a moment before it is shown, so wait for both.
-HWND FindVisibleMainWindowOf(DWORD ProcessId, DWORD TimeoutMs) {
-  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
-  while (GetTickCount64() < Deadline) {
-    HWND Window = nullptr;
-    while ((Window = FindWindowExW(nullptr, Window, L"TForm_Main", L"Kolvane")) != nullptr) {
-      DWORD Owner = 0;
-      GetWindowThreadProcessId(Window, &Owner);
-      if (Owner == ProcessId && IsWindowVisible(Window))
-        return Window;
-    }
-    Sleep(50);
-  }
-  return nullptr;
-}
-
-// The program keeps its settings and presets beside itself unless told otherwise, so each test
-// runs its own copy in a folder of its own.
 TEST(MainWindowTest, StartsWithItsWindowAndEndsCleanlyWhenClosed) {
-  TTempFolder Folder;
-  std::filesystem::copy_file(ExecutableBesideThisTest(KOLVANE_EXE_NAME),
-                             Folder.Path() / KOLVANE_EXE_NAME);
-  TStartedProcess Kolvane = Start((Folder.Path() / KOLVANE_EXE_NAME).wstring());
-  ASSERT_TRUE(Kolvane.Process) << "could not start kolvane.exe";
-
-  HWND Window = FindVisibleMainWindowOf(Kolvane.Id, 20000);
-  if (!Window)
-    TerminateProcess(Kolvane.Process.get(), 1);
+  TKolvaneCopy Copy;
+  TKolvaneProcess Kolvane(Copy);
+  ASSERT_TRUE(Kolvane.Started());
+  HWND Window = Kolvane.WaitForMainWindow(20000);
   ASSERT_NE(Window, nullptr) << "no visible window titled Kolvane appeared";
 
   PostMessageW(Window, WM_CLOSE, 0, 0);
-  DWORD Waited = WaitForSingleObject(Kolvane.Process.get(), 20000);
-  if (Waited != WAIT_OBJECT_0)
-    TerminateProcess(Kolvane.Process.get(), 1);
-  ASSERT_EQ(Waited, WAIT_OBJECT_0) << "kolvane.exe did not end after WM_CLOSE";
-  DWORD ExitCode = 1;
-  GetExitCodeProcess(Kolvane.Process.get(), &ExitCode);
-  EXPECT_EQ(ExitCode, 0u);
+  EXPECT_EQ(Kolvane.WaitForExit(20000), 0u) << "kolvane.exe did not end cleanly after WM_CLOSE";
 
   // At exit it wrote its settings and kept the lists as the default preset.
-  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Settings.ini"));
-  EXPECT_TRUE(std::filesystem::is_regular_file(Folder.Path() / "Presets" / "[default].kpr"));
-  std::ifstream Log(Folder.Path() / "Migration.log");
+  EXPECT_TRUE(std::filesystem::is_regular_file(Copy.Folder().Path() / "Settings.ini"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(Copy.Folder().Path() / "Presets" / "[default].kpr"));
+  std::ifstream Log(Copy.Folder().Path() / "Migration.log");
   std::string FirstLine;
   std::getline(Log, FirstLine);
   EXPECT_EQ(FirstLine.rfind("Migration initiated at ", 0), 0u) << FirstLine;
+}
+
+TEST(MainWindowTest, ASecondInstanceWakesTheFirstAndLeavesWhenOnlyOneIsAllowed) {
+  TKolvaneCopy Copy;
+  Copy.WriteFile("Settings.ini", "[General]\r\nAppOnlyOneInstance=1\r\n");
+  TKolvaneProcess First(Copy);
+  HWND FirstWindow = First.WaitForMainWindow(20000);
+  ASSERT_NE(FirstWindow, nullptr);
+  ShowWindow(FirstWindow, SW_HIDE);
+
+  TKolvaneProcess Second(Copy);
+  HWND Notice = Second.WaitForWindow(L"#32770", L"Kolvane", 20000);
+  ASSERT_NE(Notice, nullptr) << "the second instance did not explain itself";
+  PostMessageW(Notice, WM_COMMAND, IDOK, 0);
+  EXPECT_EQ(Second.WaitForExit(20000), 0u);
+  EXPECT_EQ(Second.WaitForMainWindow(0), nullptr);
+  EXPECT_NE(First.WaitForMainWindow(10000), nullptr) << "the first instance showed itself again";
+
+  PostMessageW(FirstWindow, WM_CLOSE, 0, 0);
+  EXPECT_EQ(First.WaitForExit(20000), 0u);
 }
 
 }  // namespace

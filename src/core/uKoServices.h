@@ -3,9 +3,11 @@
 class TEventLoop;
 class TLocale;
 class TPowerSession;
+class TPowerSystem;
 class TProcessSystem;
 class TShell;
 class TSystemVersion;
+class TUserInput;
 class TUserInterface;
 class TWindowSystem;
 
@@ -21,4 +23,6 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TUserInput* UserInput = nullptr;
+  TPowerSystem* PowerSystem = nullptr;
 };

@@ -39,7 +39,9 @@ std::string TKoEventUserInactive::GetStatusText() const {
 }
 
 void TKoEventUserInactive::DoStart() {
-  // A fresh measurement per start: inactivity counts from the start at the earliest.
+  // A fresh measurement per start: inactivity counts from the start at the earliest. The old one
+  // goes first, since it may hold the process's low-level hooks.
+  FInactivityTimer.reset();
   FInactivityTimer = std::make_unique<TTimerInactivity>(Services(), FMethod);
   Timer().SetInterval(1000);
   Timer().SetEnabled(true);

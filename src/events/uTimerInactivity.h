@@ -29,7 +29,9 @@ inline constexpr char kHookLibraryFileName[] = "Idlehook.dll";
 class TTimerInactivity {
  public:
   // Raises EKoException when a low-level hook measurement already runs in the process, or when
-  // the hook library cannot be loaded or lacks one of its exports.
+  // the hook library cannot be loaded or lacks one of its exports. Without an input port nothing
+  // can be measured: the last-input engine reads 0, no hooks are installed and the library
+  // counts as missing.
   TTimerInactivity(const TKoServices& Services, std::uint8_t Method);
   ~TTimerInactivity();
   TTimerInactivity(const TTimerInactivity&) = delete;

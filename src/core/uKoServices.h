@@ -2,9 +2,11 @@
 
 class TEventLoop;
 class TLocale;
+class TModalWindows;
 class TPowerSession;
 class TPowerSystem;
 class TProcessSystem;
+class TRemoteAccess;
 class TShell;
 class TSystemVersion;
 class TUserInput;
@@ -23,6 +25,8 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TRemoteAccess* RemoteAccess = nullptr;
+  TModalWindows* ModalWindows = nullptr;
   TUserInput* UserInput = nullptr;
   TPowerSystem* PowerSystem = nullptr;
 };

@@ -2,7 +2,6 @@
 
 // Synthetic input and message pumping for the input and power adapter tests.
 
-#include "platform/uEventLoop.h"
 #include "platform/win32/uWindows.h"
 
 // Runs the thread's messages until Done says so or the time is up.

@@ -28,6 +28,7 @@
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32Locale.h"
 #include "platform/win32/uWin32PowerSession.h"
+#include "platform/win32/uWin32PowerSystem.h"
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32RemoteAccess.h"
@@ -35,6 +36,7 @@
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
+#include "platform/win32/uWin32UserInput.h"
 #include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
 
@@ -88,6 +90,10 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TSettings Settings;
   LoadSettings(Settings, Storage.SettingsFileName());
 
+  // Hooks, the hook library and power registrations of running events are released when the
+  // planner's events go, so these outlive the planner.
+  TWin32UserInput UserInput;
+  TWin32PowerSystem PowerSystem;
   TKoPlanner Planner(Loop);
   TWin32Locale Locale;
   // The Windows version is read once here and holds for the whole run.
@@ -101,6 +107,8 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32ModalWindows ModalWindows(Loop);
   TKoServices Services{Loop,       &UserInterface, &Locale, &SystemVersion, &PowerSession,
                        &Processes, &Windows,       &Shell,  &RemoteAccess,  &ModalWindows};
+  Services.UserInput = &UserInput;
+  Services.PowerSystem = &PowerSystem;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);

@@ -15,14 +15,20 @@
 #include "actions/uActionSleep.h"
 #include "actions/uActionUtilities.h"
 #include "core/uKindRegistry.h"
+#include "events/uEventBattery.h"
 #include "events/uEventCountdown.h"
+#include "events/uEventLid.h"
 #include "events/uEventOnTime.h"
+#include "events/uEventUserInactive.h"
 #include "events/uEventWeekly.h"
 
 void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventCountdown>();
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
+  Registry.AddEventKind<TKoEventUserInactive>();
+  Registry.AddEventKind<TKoEventBattery>();
+  Registry.AddEventKind<TKoEventLid>();
 
   Registry.AddActionKind<TKoActionShutdown>();
   Registry.AddActionKind<TKoActionReboot>();

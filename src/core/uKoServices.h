@@ -4,10 +4,12 @@ class TEventLoop;
 class TLocale;
 class TModalWindows;
 class TPowerSession;
+class TPowerSystem;
 class TProcessSystem;
 class TRemoteAccess;
 class TShell;
 class TSystemVersion;
+class TUserInput;
 class TUserInterface;
 class TWindowSystem;
 
@@ -25,4 +27,6 @@ struct TKoServices {
   TShell* Shell = nullptr;
   TRemoteAccess* RemoteAccess = nullptr;
   TModalWindows* ModalWindows = nullptr;
+  TUserInput* UserInput = nullptr;
+  TPowerSystem* PowerSystem = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <memory>
 
 #include "app/mainform.h"
 #include "app/uAppStrings.h"
@@ -17,6 +18,7 @@
 #include "core/uPresets.h"
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Shell.h"
@@ -66,8 +68,10 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Processes Processes;
   TWin32WindowSystem Windows;
   TWin32Shell Shell;
-  TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
-                       &PowerSession, &Processes,     &Windows, &Shell};
+  // Shared with the ping workers, which may still run for a moment after their event is gone.
+  auto Ping = std::make_shared<TWin32PingSystem>();
+  TKoServices Services{Loop,     &UserInterface, &Locale, &SystemVersion, &PowerSession, &Processes,
+                       &Windows, &Shell,         Ping};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
 

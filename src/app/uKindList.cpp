@@ -13,13 +13,23 @@
 #include "actions/uActionSleep.h"
 #include "core/uKindRegistry.h"
 #include "events/uEventCountdown.h"
+#include "events/uEventFileSize.h"
 #include "events/uEventOnTime.h"
+#include "events/uEventPingStops.h"
+#include "events/uEventProcess.h"
 #include "events/uEventWeekly.h"
+#include "events/uEventWinampStops.h"
+#include "events/uEventWindow.h"
 
 void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventCountdown>();
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
+  Registry.AddEventKind<TKoEventWinampStops>();
+  Registry.AddEventKind<TKoEventWindow>();
+  Registry.AddEventKind<TKoEventProcess>();
+  Registry.AddEventKind<TKoEventPingStops>();
+  Registry.AddEventKind<TKoEventFileSize>();
 
   Registry.AddActionKind<TKoActionShutdown>();
   Registry.AddActionKind<TKoActionReboot>();

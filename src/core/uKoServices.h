@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
+
 class TEventLoop;
 class TLocale;
+class TPingSystem;
 class TPowerSession;
 class TProcessSystem;
 class TShell;
@@ -21,4 +24,6 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  // Shared: ping workers hold it while they run, and they may outlive the event that started them.
+  std::shared_ptr<TPingSystem> Ping = nullptr;
 };

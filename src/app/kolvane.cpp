@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "actions/uWin32ModalWindows.h"
 #include "app/mainform.h"
 #include "app/uAppStrings.h"
 #include "app/uKindList.h"
@@ -21,6 +22,7 @@
 #include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
+#include "platform/win32/uWin32RemoteAccess.h"
 #include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
@@ -68,10 +70,14 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Processes Processes;
   TWin32WindowSystem Windows;
   TWin32Shell Shell;
+  // Dial-up support is bound once, at start.
+  TWin32RemoteAccess RemoteAccess;
+  TWin32ModalWindows ModalWindows(Loop);
   // Shared with the ping workers, which may still run for a moment after their event is gone.
   auto Ping = std::make_shared<TWin32PingSystem>();
-  TKoServices Services{Loop,     &UserInterface, &Locale, &SystemVersion, &PowerSession, &Processes,
-                       &Windows, &Shell,         Ping};
+  TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
+                       &PowerSession, &Processes,     &Windows, &Shell,
+                       &RemoteAccess, &ModalWindows,  Ping};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
 

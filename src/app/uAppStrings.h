@@ -11,3 +11,17 @@ namespace kolvane {
 inline constexpr TResString smainwindowfailed{"kolvane.smainwindowfailed",
                                               "The main window could not be created."};
 }  // namespace kolvane
+
+namespace uappcommunicator {
+inline constexpr TResString smastercannotsend{"uappcommunicator.smastercannotsend",
+                                              "Master communicator cannot send messages."};
+}  // namespace uappcommunicator
+
+namespace uregistryex {
+inline constexpr TResString sfailedtoopenkey{"uregistryex.sfailedtoopenkey",
+                                             "Failed to open registry key \"%s\"."};
+inline constexpr TResString sfailedtocreatekey{"uregistryex.sfailedtocreatekey",
+                                               "Failed to create registry key \"%s\"."};
+inline constexpr TResString sfailedtodeletevalue{
+    "uregistryex.sfailedtodeletevalue", "Failed to delete registry value by name \"%s\" in key \"%s\"."};
+}  // namespace uregistryex

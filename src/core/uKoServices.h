@@ -4,9 +4,11 @@
 
 class TEventLoop;
 class TLocale;
+class TModalWindows;
 class TPingSystem;
 class TPowerSession;
 class TProcessSystem;
+class TRemoteAccess;
 class TShell;
 class TSystemVersion;
 class TUserInterface;
@@ -24,6 +26,8 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TRemoteAccess* RemoteAccess = nullptr;
+  TModalWindows* ModalWindows = nullptr;
   // Shared: ping workers hold it while they run, and they may outlive the event that started them.
   std::shared_ptr<TPingSystem> Ping = nullptr;
 };

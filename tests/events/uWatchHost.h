@@ -14,20 +14,15 @@
 #include "platform/sim/uSimEventLoop.h"
 #include "platform/sim/uSimMachine.h"
 #include "platform/sim/uSimPing.h"
+#include "platform/uPingSystem.h"
 
 struct TWatchHost {
   TSimEventLoop Loop;
   TSimMachine Machine;
   std::shared_ptr<TSimPingSystem> Ping = std::make_shared<TSimPingSystem>();
-  TKoServices Services{Loop,
-                       nullptr,
-                       nullptr,
-                       &Machine,
-                       &Machine.Power,
-                       &Machine.Processes,
-                       &Machine.Windows,
-                       &Machine.Shell,
-                       Ping};
+  TKoServices Services = WithPing({Loop, nullptr, nullptr, &Machine, &Machine.Power,
+                                   &Machine.Processes, &Machine.Windows, &Machine.Shell},
+                                  Ping);
   TKoKindRegistry Registry{Services};
   TKoPlanner Planner{Loop};
   TPlannerRows Rows{Registry};
@@ -52,4 +47,9 @@ struct TWatchHost {
     return Event;
   }
   int Changes = 0;
+
+  static TKoServices WithPing(TKoServices Services, std::shared_ptr<TPingSystem> Ping) {
+    Services.Ping = std::move(Ping);
+    return Services;
+  }
 };

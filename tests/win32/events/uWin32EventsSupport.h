@@ -17,8 +17,13 @@ struct TWin32EventsHost {
   TWin32Processes Processes;
   TWin32WindowSystem Windows;
   std::shared_ptr<TWin32PingSystem> Ping = std::make_shared<TWin32PingSystem>();
-  TKoServices Services{Loop,       nullptr,  nullptr, nullptr, nullptr,
-                       &Processes, &Windows, nullptr, Ping};
+  TKoServices Services =
+      WithPing({Loop, nullptr, nullptr, nullptr, nullptr, &Processes, &Windows, nullptr}, Ping);
+
+  static TKoServices WithPing(TKoServices Services, std::shared_ptr<TPingSystem> Ping) {
+    Services.Ping = std::move(Ping);
+    return Services;
+  }
 
   // Runs the loop until Done says yes or TimeoutMs have passed; false on time-out.
   template <typename TPredicate>

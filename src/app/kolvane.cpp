@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32PowerSystem.h"
 #include "platform/win32/uWin32Processes.h"
@@ -105,10 +107,21 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   // Dial-up support is bound once, at start.
   TWin32RemoteAccess RemoteAccess;
   TWin32ModalWindows ModalWindows(Loop);
-  TKoServices Services{Loop,       &UserInterface, &Locale, &SystemVersion, &PowerSession,
-                       &Processes, &Windows,       &Shell,  &RemoteAccess,  &ModalWindows};
+  // Shared with the ping workers, which may still run for a moment after their event is gone.
+  auto Ping = std::make_shared<TWin32PingSystem>();
+  TKoServices Services{Loop};
+  Services.UserInterface = &UserInterface;
+  Services.Locale = &Locale;
+  Services.SystemVersion = &SystemVersion;
+  Services.PowerSession = &PowerSession;
+  Services.Processes = &Processes;
+  Services.Windows = &Windows;
+  Services.Shell = &Shell;
+  Services.RemoteAccess = &RemoteAccess;
+  Services.ModalWindows = &ModalWindows;
   Services.UserInput = &UserInput;
   Services.PowerSystem = &PowerSystem;
+  Services.Ping = Ping;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
+
 class TEventLoop;
 class TLocale;
 class TModalWindows;
+class TPingSystem;
 class TPowerSession;
 class TPowerSystem;
 class TProcessSystem;
@@ -29,4 +32,6 @@ struct TKoServices {
   TModalWindows* ModalWindows = nullptr;
   TUserInput* UserInput = nullptr;
   TPowerSystem* PowerSystem = nullptr;
+  // Shared: ping workers hold it while they run, and they may outlive the event that started them.
+  std::shared_ptr<TPingSystem> Ping = nullptr;
 };

@@ -15,16 +15,21 @@
 #include "core/uKindRegistry.h"
 #include "core/uPlanner.h"
 #include "core/uPresets.h"
+#include "events/uCPUUsageData.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32IpHelper.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PerformanceData.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
+#include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
 #include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
+#include "platform/win32/uWin32Wmi.h"
 
 namespace {
 
@@ -68,6 +73,16 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Shell Shell;
   TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
                        &PowerSession, &Processes,     &Windows, &Shell};
+  // The usage samplers; the CPU sampler is the one the events and the web interface share.
+  TWin32PerformanceData PerformanceData;
+  TCPUUsageData CPUUsage(PerformanceData, SystemVersion);
+  TWin32IpHelper IpHelper;
+  TWin32WmiLocator Wmi;
+  TWin32Registry SystemRegistry;
+  Services.CPUUsage = &CPUUsage;
+  Services.IpHelper = &IpHelper;
+  Services.Wmi = &Wmi;
+  Services.SystemRegistry = &SystemRegistry;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
 

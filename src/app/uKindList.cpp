@@ -12,7 +12,10 @@
 #include "actions/uActionShutdown.h"
 #include "actions/uActionSleep.h"
 #include "core/uKindRegistry.h"
+#include "events/uEventCPUUsage.h"
 #include "events/uEventCountdown.h"
+#include "events/uEventHardDiskUsage.h"
+#include "events/uEventNetworkUsage.h"
 #include "events/uEventOnTime.h"
 #include "events/uEventWeekly.h"
 
@@ -20,6 +23,9 @@ void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventCountdown>();
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
+  Registry.AddEventKind<TKoEventCPUUsage>();
+  Registry.AddEventKind<TKoEventNetworkUsage>();
+  Registry.AddEventKind<TKoEventHardDiskUsage>();
 
   Registry.AddActionKind<TKoActionShutdown>();
   Registry.AddActionKind<TKoActionReboot>();

@@ -1,13 +1,17 @@
 #pragma once
 
+class TCPUUsageData;
 class TEventLoop;
+class TIpHelper;
 class TLocale;
 class TPowerSession;
 class TProcessSystem;
+class TRegistry;
 class TShell;
 class TSystemVersion;
 class TUserInterface;
 class TWindowSystem;
+class TWmiLocator;
 
 // The ports that events, actions and the planner reach the machine through. The application
 // fills it with the Windows adapters; native tests fill it with the simulated machine. Each area
@@ -21,4 +25,8 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TCPUUsageData* CPUUsage = nullptr;  // the one sampler, shared with the web interface
+  TIpHelper* IpHelper = nullptr;
+  TWmiLocator* Wmi = nullptr;
+  TRegistry* SystemRegistry = nullptr;
 };

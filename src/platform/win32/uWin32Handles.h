@@ -22,6 +22,8 @@ using TModuleHandle =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
 using TIconHandle =
     std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
+using TRegistryKeyHandle =
+    std::unique_ptr<std::remove_pointer_t<HKEY>, TWin32HandleDeleter<HKEY, ::RegCloseKey>>;
 
 // A registered window class, unregistered when the owner goes. A class that another owner in
 // this process registered already is used as it is and left to that owner.

@@ -10,7 +10,10 @@ constexpr char kValueName[] = "Disable Performance Counters";
 constexpr char kPerflibKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Perflib";
 
 std::string ServiceKey(std::string_view Service) {
-  return "SYSTEM\\CurrentControlSet\\Services\\" + std::string(Service) + "\\Performance";
+  std::string Key = "SYSTEM\\CurrentControlSet\\Services\\";
+  Key += Service;
+  Key += "\\Performance";
+  return Key;
 }
 
 bool IsSwitchSet(TRegistry& Registry, const std::string& Key) {

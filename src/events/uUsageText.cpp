@@ -50,8 +50,10 @@ std::string FormatGroupedNumber(long double Value, int Decimals,
 std::string UsageDescription(const TResString& Pattern, const std::string& Limit, int Seconds,
                              bool UseAverage) {
   std::string Text = Format(ResStr(Pattern), {Limit, std::to_string(Seconds)});
-  if (UseAverage)
-    Text += " " + ResStr(uplannerevents::seventaverageinbrackets);
+  if (UseAverage) {
+    Text += ' ';
+    Text += ResStr(uplannerevents::seventaverageinbrackets);
+  }
   return Text;
 }
 

@@ -48,6 +48,6 @@ inline constexpr std::uint32_t kCounterBlockSize = 4;
 // idle time in 100-ns units (PERF_100NSEC_TIMER_INV).
 inline constexpr std::uint32_t kProcessorObjectIndex = 238;
 inline constexpr std::uint32_t kProcessorTimeCounterIndex = 6;
-inline constexpr std::uint32_t kPerf100NSecTimerInv = 0x21550500;
+inline constexpr std::uint32_t kPerf100NSecTimerInv = 0x21510500;
 
 }  // namespace perfdata

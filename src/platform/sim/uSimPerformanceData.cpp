@@ -116,7 +116,11 @@ bool TSimPerformanceData::QueryPerformanceData(std::string_view ValueName,
 
 bool TSimPerformanceData::TouchDynData(std::string_view Key, std::string_view Name) {
   const bool Opens = Key.find("StartStat") == std::string_view::npos || StartStatOpens;
-  DynCalls.push_back("touch " + std::string(Key) + (Opens ? " " + std::string(Name) : " failed"));
+  std::string Call = "touch ";
+  Call += Key;
+  Call += ' ';
+  Call += Opens ? Name : std::string_view("failed");
+  DynCalls.push_back(std::move(Call));
   return Opens;
 }
 

@@ -19,8 +19,13 @@ static_assert(kForwardOnly == 32);
 [[noreturn]] void Raise(const char* Call, HRESULT Result) {
   char Code[16];
   std::snprintf(Code, sizeof Code, "0x%08lX", static_cast<unsigned long>(Result));
-  std::string Reason = Win32ErrorMessage(static_cast<DWORD>(Result));
-  Reason = Reason.empty() ? Code : std::string(Code) + " " + Reason;
+  // WMI's own codes have no system text; the code alone then says what failed.
+  const std::string Text = Win32ErrorMessage(static_cast<DWORD>(Result));
+  std::string Reason = Code;
+  if (Text != "Windows error " + std::to_string(static_cast<DWORD>(Result))) {
+    Reason += ' ';
+    Reason += Text;
+  }
   throw EWmiError(Format(ResStr(uwmi::swmicallfailed), {Call, Reason}));
 }
 
@@ -75,9 +80,13 @@ class TWin32WmiServices : public TWmiServices {
     Check("CoCreateInstance(WbemLocator)",
           CoCreateInstance(CLSID_WbemLocator, nullptr, CLSCTX_INPROC_SERVER, IID_IWbemLocator,
                            Locator.ReceiveVoid()));
-    const TBstr Path("\\\\" + std::string(Server) + "\\" + std::string(Namespace));
+    std::string Path = "\\\\";
+    Path += Server;
+    Path += '\\';
+    Path += Namespace;
+    const TBstr PathText(Path);
     Check("IWbemLocator.ConnectServer",
-          Locator->ConnectServer(Path.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
+          Locator->ConnectServer(PathText.Get(), nullptr, nullptr, nullptr, 0, nullptr, nullptr,
                                  FServices.Receive()));
     // Impersonation, as the scripting locator sets it; the provider needs it to answer.
     (void)CoSetProxyBlanket(FServices.Get(), RPC_C_AUTHN_WINNT, RPC_C_AUTHZ_NONE, nullptr,

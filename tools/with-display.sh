@@ -27,6 +27,13 @@ kolvane_start_display() {
   # Start Wine's own services and desktop now, detached from our output: started later by a test,
   # they would inherit its output pipe and keep CTest waiting after the test ended.
   "$kolvane_wine" wineboot </dev/null >/dev/null 2>&1
+  # A private Xvfb has no window manager, and Wine waits two seconds for one whenever a managed
+  # window closes; unmanaged windows close at once. On a real desktop the manager answers.
+  if [[ -n $kolvane_xvfb_pid ]]; then
+    "$kolvane_wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  else
+    "$kolvane_wine" reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f </dev/null >/dev/null 2>&1 || true
+  fi
 }
 
 kolvane_end_display() {

@@ -30,6 +30,14 @@ TShell& ShellPort(const TKoServices& Services) {
   return Require(Services.Shell);
 }
 
+TRemoteAccess& RemoteAccessPort(const TKoServices& Services) {
+  return Require(Services.RemoteAccess);
+}
+
+TModalWindows& ModalWindowsPort(const TKoServices& Services) {
+  return Require(Services.ModalWindows);
+}
+
 TShutdownPorts ShutdownPortsOf(const TKoServices& Services) {
   return {SystemVersionPort(Services), PowerSessionPort(Services), WindowsPort(Services)};
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/uKoServices.h"
+#include "platform/uModalWindows.h"
 #include "platform/uPowerSession.h"
 #include "platform/uProcesses.h"
+#include "platform/uRemoteAccess.h"
 #include "platform/uShell.h"
 #include "platform/uSystemVersion.h"
 #include "platform/uWindowSystem.h"
@@ -15,4 +17,6 @@ TPowerSession& PowerSessionPort(const TKoServices& Services);
 TProcessSystem& ProcessesPort(const TKoServices& Services);
 TWindowSystem& WindowsPort(const TKoServices& Services);
 TShell& ShellPort(const TKoServices& Services);
+TRemoteAccess& RemoteAccessPort(const TKoServices& Services);
+TModalWindows& ModalWindowsPort(const TKoServices& Services);
 TShutdownPorts ShutdownPortsOf(const TKoServices& Services);

@@ -49,3 +49,44 @@ namespace uactionports {
 inline constexpr TResString smachineportmissing{"uactionports.smachineportmissing",
                                                 "This action cannot reach the system it acts on."};
 }  // namespace uactionports
+
+// Descriptions of the Message and Utilities actions.
+namespace uplanneractions {
+inline constexpr TResString sactionnumseconds{"uplanneractions.sactionnumseconds", "%s seconds"};
+inline constexpr TResString sactionnumminutes{"uplanneractions.sactionnumminutes", "%s minutes"};
+inline constexpr TResString sactionmessageforperiodoftime{
+    "uplanneractions.sactionmessageforperiodoftime", "Message \"%s\" for %s"};
+inline constexpr TResString sactionoptionminimizeall{"uplanneractions.sactionoptionminimizeall",
+                                                     "(minimize all)"};
+inline constexpr TResString sactionoptionontop{"uplanneractions.sactionoptionontop", "(on top)"};
+inline constexpr TResString sactionoptionnocancel{"uplanneractions.sactionoptionnocancel",
+                                                  "(no cancel)"};
+inline constexpr TResString sactionoptionnorestart{"uplanneractions.sactionoptionnorestart",
+                                                   "(no restart)"};
+inline constexpr TResString sactionoptionnoexit{"uplanneractions.sactionoptionnoexit",
+                                                "(no exit)"};
+inline constexpr TResString sactioncloseapplication{"uplanneractions.sactioncloseapplication",
+                                                    "Close application"};
+inline constexpr TResString sactionrestartevents{"uplanneractions.sactionrestartevents",
+                                                 "Restart events"};
+inline constexpr TResString sactionpausefornumseconds{"uplanneractions.sactionpausefornumseconds",
+                                                      "Pause for %s seconds"};
+}  // namespace uplanneractions
+
+// The message window.
+namespace messageform {
+inline constexpr TResString stimeleftseconds{"messageform.stimeleftseconds", "%d seconds"};
+inline constexpr TResString stimeleftminssecs{"messageform.stimeleftminssecs", "%d mins %d secs"};
+inline constexpr TResString swindowfailed{"messageform.swindowfailed",
+                                          "The message window could not be shown."};
+}  // namespace messageform
+
+namespace tform_message {
+inline constexpr TResString caption{"tform_message.caption", "Message"};
+inline constexpr TResString label_timeleftstatic{"tform_message.label_timeleftstatic.caption",
+                                                 "Time remaining:"};
+inline constexpr TResString bb_restart{"tform_message.bb_restart.caption", "&Restart events"};
+inline constexpr TResString bb_cancel{"tform_message.bb_cancel.caption", "&Cancel actions"};
+inline constexpr TResString bb_exit{"tform_message.bb_exit.caption", "&Exit application"};
+inline constexpr TResString bb_continue{"tform_message.bb_continue.caption", "&OK"};
+}  // namespace tform_message

@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "actions/uWin32ModalWindows.h"
 #include "app/mainform.h"
 #include "app/uAppStrings.h"
 #include "app/uKindList.h"
@@ -23,6 +24,7 @@
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Registry.h"
+#include "platform/win32/uWin32RemoteAccess.h"
 #include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
@@ -71,8 +73,11 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Processes Processes;
   TWin32WindowSystem Windows;
   TWin32Shell Shell;
-  TKoServices Services{Loop,          &UserInterface, &Locale,  &SystemVersion,
-                       &PowerSession, &Processes,     &Windows, &Shell};
+  // Dial-up support is bound once, at start.
+  TWin32RemoteAccess RemoteAccess;
+  TWin32ModalWindows ModalWindows(Loop);
+  TKoServices Services{Loop,       &UserInterface, &Locale, &SystemVersion, &PowerSession,
+                       &Processes, &Windows,       &Shell,  &RemoteAccess,  &ModalWindows};
   // The usage samplers; the CPU sampler is the one the events and the web interface share.
   TWin32PerformanceData PerformanceData;
   TCPUUsageData CPUUsage(PerformanceData, SystemVersion);

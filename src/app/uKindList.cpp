@@ -1,16 +1,19 @@
 #include "app/uKindList.h"
 
 #include "actions/uActionCloseWindow.h"
+#include "actions/uActionHangUp.h"
 #include "actions/uActionHibernate.h"
 #include "actions/uActionKillProcess.h"
 #include "actions/uActionLock.h"
 #include "actions/uActionLogoff.h"
+#include "actions/uActionMessage.h"
 #include "actions/uActionOpenFile.h"
 #include "actions/uActionReboot.h"
 #include "actions/uActionRunPreset.h"
 #include "actions/uActionRunProgram.h"
 #include "actions/uActionShutdown.h"
 #include "actions/uActionSleep.h"
+#include "actions/uActionUtilities.h"
 #include "core/uKindRegistry.h"
 #include "events/uEventCPUUsage.h"
 #include "events/uEventCountdown.h"
@@ -33,9 +36,12 @@ void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddActionKind<TKoActionLock>();
   Registry.AddActionKind<TKoActionSleep>();
   Registry.AddActionKind<TKoActionHibernate>();
+  Registry.AddActionKind<TKoActionHangUp>();
+  Registry.AddActionKind<TKoActionMessage>();
   Registry.AddActionKind<TKoActionRunProgram>();
   Registry.AddActionKind<TKoActionOpenFile>();
   Registry.AddActionKind<TKoActionCloseWindow>();
   Registry.AddActionKind<TKoActionKillProcess>();
+  Registry.AddActionKind<TKoActionUtilities>();
   Registry.AddActionKind<TKoActionRunPreset>();
 }

@@ -4,9 +4,11 @@ class TCPUUsageData;
 class TEventLoop;
 class TIpHelper;
 class TLocale;
+class TModalWindows;
 class TPowerSession;
 class TProcessSystem;
 class TRegistry;
+class TRemoteAccess;
 class TShell;
 class TSystemVersion;
 class TUserInterface;
@@ -25,6 +27,8 @@ struct TKoServices {
   TProcessSystem* Processes = nullptr;
   TWindowSystem* Windows = nullptr;
   TShell* Shell = nullptr;
+  TRemoteAccess* RemoteAccess = nullptr;
+  TModalWindows* ModalWindows = nullptr;
   TCPUUsageData* CPUUsage = nullptr;  // the one sampler, shared with the web interface
   TIpHelper* IpHelper = nullptr;
   TWmiLocator* Wmi = nullptr;

@@ -55,6 +55,31 @@ int CompareText(std::string_view A, std::string_view B) {
   return A.size() < B.size() ? -1 : 1;
 }
 
+namespace {
+bool IsContinuationByte(char C) {
+  return (static_cast<unsigned char>(C) & 0xC0) == 0x80;
+}
+}  // namespace
+
+std::size_t Utf8Length(std::string_view Text) {
+  std::size_t Count = 0;
+  for (char C : Text)
+    Count += IsContinuationByte(C) ? 0 : 1;
+  return Count;
+}
+
+std::string Utf8Left(std::string_view Text, std::size_t Characters) {
+  std::size_t Seen = 0;
+  for (std::size_t I = 0; I < Text.size(); ++I) {
+    if (IsContinuationByte(Text[I]))
+      continue;
+    if (Seen == Characters)
+      return std::string(Text.substr(0, I));
+    ++Seen;
+  }
+  return std::string(Text);
+}
+
 std::vector<std::string> SplitText(std::string_view Text, char Separator) {
   std::vector<std::string> Parts;
   std::size_t Start = 0;

@@ -18,6 +18,10 @@ bool SameText(std::string_view A, std::string_view B);
 // Orders ignoring the letter case of ASCII letters: negative, zero or positive.
 int CompareText(std::string_view A, std::string_view B);
 
+// Characters, not bytes, of a UTF-8 text: a cut never splits a character.
+std::size_t Utf8Length(std::string_view Text);
+std::string Utf8Left(std::string_view Text, std::size_t Characters);
+
 std::vector<std::string> SplitText(std::string_view Text, char Separator);
 
 // A decimal integer: optional leading blanks, an optional sign, then digits only, within the

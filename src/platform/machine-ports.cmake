@@ -2,8 +2,10 @@
 # their simulation joins kolvane_sim, their Windows adapters join kolvane_win32.
 target_sources(kolvane_sim PRIVATE
   sim/uSimMachine.cpp
+  sim/uSimModalWindows.cpp
   sim/uSimPowerSession.cpp
   sim/uSimProcesses.cpp
+  sim/uSimRemoteAccess.cpp
   sim/uSimShell.cpp
   sim/uSimWindowSystem.cpp
 )
@@ -12,6 +14,7 @@ if(WIN32)
   target_sources(kolvane_win32 PRIVATE
     win32/uWin32PowerSession.cpp
     win32/uWin32Processes.cpp
+    win32/uWin32RemoteAccess.cpp
     win32/uWin32Shell.cpp
     win32/uWin32SystemVersion.cpp
     win32/uWin32WindowSystem.cpp

@@ -61,6 +61,11 @@ class TEventLoop {
   // interface alive call it.
   virtual void ProcessMessages() = 0;
 
+  // Lets Milliseconds pass while windows, timers and posted messages keep being served, so a
+  // long pause never leaves the program "not responding". Returns early, false, when the
+  // program was asked to quit meanwhile.
+  virtual bool Wait(std::uint32_t Milliseconds) = 0;
+
   // Errors that escape a timer or message handler go here instead of unwinding through the
   // loop (the application shows them); without a handler they are rethrown or dropped by the
   // loop as it sees fit.

@@ -10,14 +10,19 @@
 #include "core/uKoServices.h"
 #include "platform/sim/uSimEventLoop.h"
 #include "platform/sim/uSimMachine.h"
+#include "platform/sim/uSimModalWindows.h"
+#include "platform/sim/uSimRemoteAccess.h"
 #include "platform/sim/uSimUserInterface.h"
 
 struct TActionsHost {
   TSimEventLoop Loop;
   TSimMachine Machine;
   TSimUserInterface UserInterface;
+  TSimRemoteAccess RemoteAccess;
+  TSimModalWindows ModalWindows;
   TKoServices Services{Loop,           &UserInterface,     nullptr,          &Machine,
-                       &Machine.Power, &Machine.Processes, &Machine.Windows, &Machine.Shell};
+                       &Machine.Power, &Machine.Processes, &Machine.Windows, &Machine.Shell,
+                       &RemoteAccess,  &ModalWindows};
   TKoKindRegistry Registry{Services};
 
   TActionsHost() { RegisterKinds(Registry); }

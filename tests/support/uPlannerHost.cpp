@@ -28,6 +28,13 @@ TPlannerHost::~TPlannerHost() {
   TestActionLog() = {};
 }
 
+TKoServices TPlannerHost::SimulatedServices() {
+  TKoServices Simulated{Loop};
+  Simulated.Locale = &Locale;
+  Simulated.ModalWindows = &ModalWindows;
+  return Simulated;
+}
+
 bool TPlannerHost::LoadPreset(const std::string& Name) {
   auto It = Presets.find(Name);
   if (It == Presets.end())

@@ -14,6 +14,7 @@
 #include "core/uPlanner.h"
 #include "platform/sim/uSimEventLoop.h"
 #include "platform/sim/uSimLocale.h"
+#include "platform/sim/uSimModalWindows.h"
 #include "support/uTestKinds.h"
 
 struct TTestPreset {
@@ -29,7 +30,8 @@ class TPlannerHost {
 
   TSimEventLoop Loop;
   TSimLocale Locale;
-  TKoServices Services{Loop, nullptr, &Locale};
+  TSimModalWindows ModalWindows;
+  TKoServices Services = SimulatedServices();
   TKoKindRegistry Registry{Services};
   TKoPlanner Planner{Loop};
   TPlannerRows Rows{Registry};
@@ -52,5 +54,6 @@ class TPlannerHost {
   std::vector<std::string> Messages() const;
 
  private:
+  TKoServices SimulatedServices();
   bool LoadPreset(const std::string& Name);
 };

@@ -91,6 +91,11 @@ void TSimEventLoop::ProcessMessages() {
   DeliverPosted();
 }
 
+bool TSimEventLoop::Wait(std::uint32_t Milliseconds) {
+  Advance(Milliseconds);
+  return true;
+}
+
 void TSimEventLoop::Advance(std::uint64_t Milliseconds) {
   const std::uint64_t Target = FTick + Milliseconds;
   for (;;) {
@@ -116,7 +121,8 @@ void TSimEventLoop::Advance(std::uint64_t Milliseconds) {
     auto OnTick = Slot.OnTick;
     Guard(OnTick);
   }
-  FTick = Target;
+  // A handler that waited (a nested Advance) may have moved the clock past Target already.
+  if (FTick < Target) FTick = Target;
   DeliverPosted();
 }
 

@@ -26,6 +26,8 @@ class TSimEventLoop : public TEventLoop {
   std::unique_ptr<TLoopTimer> CreateTimer(std::function<void()> OnTick) override;
   std::unique_ptr<TMessageWindow> CreateMessageWindow(TWindowMessageHandler Handler) override;
   void ProcessMessages() override;
+  // Virtual time moves on by Milliseconds, exactly as Advance does.
+  bool Wait(std::uint32_t Milliseconds) override;
 
   // Moves virtual time on by Milliseconds, delivering posted messages and firing timers as
   // they fall due. Timers fire only when no posted message waits, as on Windows.

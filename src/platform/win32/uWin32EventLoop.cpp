@@ -132,6 +132,18 @@ void TWin32EventLoop::ProcessMessages() {
   }
 }
 
+bool TWin32EventLoop::Wait(std::uint32_t Milliseconds) {
+  const ULONGLONG Deadline = GetTickCount64() + Milliseconds;
+  for (;;) {
+    MSG Quit;
+    if (PeekMessageW(&Quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) return false;
+    const ULONGLONG Now = GetTickCount64();
+    if (Now >= Deadline) return true;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(Deadline - Now), QS_ALLINPUT);
+    ProcessMessages();
+  }
+}
+
 int TWin32EventLoop::Run() {
   MSG Message;
   while (GetMessageW(&Message, nullptr, 0, 0) > 0) {

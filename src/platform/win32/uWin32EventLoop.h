@@ -20,6 +20,7 @@ class TWin32EventLoop : public TEventLoop {
   std::unique_ptr<TLoopTimer> CreateTimer(std::function<void()> OnTick) override;
   std::unique_ptr<TMessageWindow> CreateMessageWindow(TWindowMessageHandler Handler) override;
   void ProcessMessages() override;
+  bool Wait(std::uint32_t Milliseconds) override;
 
   // Runs the thread's message loop until WM_QUIT and returns its exit code.
   int Run();

@@ -20,6 +20,8 @@ using TWindowHandle =
 using TKernelHandle = std::unique_ptr<void, TWin32HandleDeleter<HANDLE, ::CloseHandle>>;
 using TModuleHandle =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
+using TFontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>,
+                                    TWin32HandleDeleter<HFONT, [](HFONT Font) { DeleteObject(Font); }>>;
 using TIconHandle =
     std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
 using TRegistryKeyHandle =

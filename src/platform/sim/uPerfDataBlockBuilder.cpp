@@ -32,13 +32,13 @@ class TBlockWriter {
   }
 };
 
-std::uint32_t HeaderLength(const TPerfBlockSpec& Spec) {
+std::uint32_t HeaderLength(const TPerfBlockContent& Content) {
   const std::uint32_t Length =
-      kBlockSize + static_cast<std::uint32_t>(Spec.SystemName.size() + 1) * 2;
+      kBlockSize + static_cast<std::uint32_t>(Content.SystemName.size() + 1) * 2;
   return (Length + 7) / 8 * 8;
 }
 
-void WriteObject(TBlockWriter& W, const TPerfObjectSpec& Object) {
+void WriteObject(TBlockWriter& W, const TPerfObjectContent& Object) {
   const std::uint32_t Start = W.Size();
   const auto NumCounters = static_cast<std::uint32_t>(Object.Counters.size());
   W.Grow(kObjectSize);
@@ -59,7 +59,7 @@ void WriteObject(TBlockWriter& W, const TPerfObjectSpec& Object) {
   }
   W.Put32(Start + kObjectDefinitionLength, W.Size() - Start);
 
-  for (const TPerfInstanceSpec& Instance : Object.Instances) {
+  for (const TPerfInstanceContent& Instance : Object.Instances) {
     const std::uint32_t Definition = W.Size();
     W.Grow(kInstanceSize);
     const std::uint32_t NameLength = W.PutWide(Instance.Name);
@@ -79,7 +79,7 @@ void WriteObject(TBlockWriter& W, const TPerfObjectSpec& Object) {
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildPerfDataBlock(const TPerfBlockSpec& Spec) {
+std::vector<std::uint8_t> BuildPerfDataBlock(const TPerfBlockContent& Content) {
   TBlockWriter W;
   W.Grow(kBlockSize);
   const char kSignature[] = "PERF";
@@ -88,25 +88,25 @@ std::vector<std::uint8_t> BuildPerfDataBlock(const TPerfBlockSpec& Spec) {
   W.Put32(8, 1);   // LittleEndian
   W.Put32(12, 1);  // Version
   W.Put32(16, 1);  // Revision
-  W.Put32(kBlockNumObjectTypes, static_cast<std::uint32_t>(Spec.Objects.size()));
+  W.Put32(kBlockNumObjectTypes, static_cast<std::uint32_t>(Content.Objects.size()));
   for (int I = 0; I < 8; ++I)
-    W.Put16(kBlockSystemTime + 2 * I, Spec.SystemTime[static_cast<std::size_t>(I)]);
-  W.Put32(80, static_cast<std::uint32_t>(Spec.SystemName.size() + 1) * 2);  // SystemNameLength
-  W.Put32(84, kBlockSize);                                                  // SystemNameOffset
-  W.PutWide(Spec.SystemName);
+    W.Put16(kBlockSystemTime + 2 * I, Content.SystemTime[static_cast<std::size_t>(I)]);
+  W.Put32(80, static_cast<std::uint32_t>(Content.SystemName.size() + 1) * 2);  // SystemNameLength
+  W.Put32(84, kBlockSize);                                                     // SystemNameOffset
+  W.PutWide(Content.SystemName);
   W.AlignTo8();
   W.Put32(kBlockHeaderLength, W.Size());
-  for (const TPerfObjectSpec& Object : Spec.Objects)
+  for (const TPerfObjectContent& Object : Content.Objects)
     WriteObject(W, Object);
   W.Put32(kBlockTotalByteLength, W.Size());
   return W.Bytes;
 }
 
-TPerfObjectSpec ProcessorObject(const std::vector<std::int64_t>& IdleTimes, bool WithTotal) {
+TPerfObjectContent ProcessorObject(const std::vector<std::int64_t>& IdleTimes, bool WithTotal) {
   constexpr std::uint32_t kUserTimeIndex = 142;
   constexpr std::uint32_t kPrivilegedTimeIndex = 144;
   constexpr std::uint32_t kPerf100NSecTimer = 0x20510500;
-  TPerfObjectSpec Object;
+  TPerfObjectContent Object;
   Object.TitleIndex = kProcessorObjectIndex;
   Object.Counters = {{kUserTimeIndex, kPerf100NSecTimer},
                      {kPrivilegedTimeIndex, kPerf100NSecTimer},
@@ -124,6 +124,6 @@ TPerfObjectSpec ProcessorObject(const std::vector<std::int64_t>& IdleTimes, bool
   return Object;
 }
 
-std::uint32_t FirstObjectOffset(const TPerfBlockSpec& Spec) {
-  return HeaderLength(Spec);
+std::uint32_t FirstObjectOffset(const TPerfBlockContent& Content) {
+  return HeaderLength(Content);
 }

@@ -79,8 +79,8 @@ void TSimPerformanceData::SetIdleCounter(std::size_t Processor, std::int64_t Val
 
 std::vector<std::uint8_t> TSimPerformanceData::CurrentBlock() {
   CatchUp();
-  TPerfBlockSpec Spec;
-  Spec.SystemTime = SystemTimeAt(FLastMs);
+  TPerfBlockContent Content;
+  Content.SystemTime = SystemTimeAt(FLastMs);
   if (!WithoutObjects) {
     std::vector<std::int64_t> IdleTimes;
     for (const TProcessor& Processor : FProcessors) {
@@ -88,9 +88,9 @@ std::vector<std::uint8_t> TSimPerformanceData::CurrentBlock() {
       const long double Wrapped = std::fmod(std::round(Processor.Idle), 18446744073709551616.0L);
       IdleTimes.push_back(static_cast<std::int64_t>(static_cast<std::uint64_t>(Wrapped)));
     }
-    Spec.Objects.push_back(ProcessorObject(IdleTimes, WithTotalInstance));
+    Content.Objects.push_back(ProcessorObject(IdleTimes, WithTotalInstance));
   }
-  return BuildPerfDataBlock(Spec);
+  return BuildPerfDataBlock(Content);
 }
 
 bool TSimPerformanceData::QueryPerformanceData(std::string_view ValueName,

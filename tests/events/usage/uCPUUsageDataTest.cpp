@@ -46,12 +46,12 @@ void Put32(std::vector<std::uint8_t>& Block, std::uint32_t Offset, std::uint32_t
 
 // --- Reading the performance data block -------------------------------------------------------
 
-TPerfBlockSpec TwoProcessorBlock() {
-  TPerfBlockSpec Spec;
+TPerfBlockContent TwoProcessorBlock() {
+  TPerfBlockContent Content;
   // Another object first, so that the Processor object is found by its title, not its place.
-  Spec.Objects.push_back({2, {{10, 0}}, {{"System", {42}}}});
-  Spec.Objects.push_back(ProcessorObject({1000, 3000}, true));
-  return Spec;
+  Content.Objects.push_back({2, {{10, 0}}, {{"System", {42}}}});
+  Content.Objects.push_back(ProcessorObject({1000, 3000}, true));
+  return Content;
 }
 
 TEST(PerfDataReaderTest, ReadsTheIdleCounterOfEachProcessorInstance) {
@@ -66,19 +66,19 @@ TEST(PerfDataReaderTest, ReadsTheIdleCounterOfEachProcessorInstance) {
 }
 
 TEST(PerfDataReaderTest, MissingObjectOrCounterIsReportedByName) {
-  TPerfBlockSpec Empty;  // what Wine answers
+  TPerfBlockContent Empty;  // what Wine answers
   EXPECT_EQ(ErrorOf([&] { ReadProcessorSample(BuildPerfDataBlock(Empty), -1); }),
             "Unable to locate the \"Processor\" performance object");
 
-  TPerfBlockSpec NoCounter;
+  TPerfBlockContent NoCounter;
   NoCounter.Objects.push_back({kProcessorObjectIndex, {{142, 0}}, {{"0", {5}}}});
   EXPECT_EQ(ErrorOf([&] { ReadProcessorSample(BuildPerfDataBlock(NoCounter), -1); }),
             "Unable to locate the \"% of CPU usage\" performance counter");
 }
 
 TEST(PerfDataReaderTest, GarbledBlocksRaiseInsteadOfBeingReadPastTheirEnd) {
-  const TPerfBlockSpec Spec = TwoProcessorBlock();
-  const std::vector<std::uint8_t> Good = BuildPerfDataBlock(Spec);
+  const TPerfBlockContent Content = TwoProcessorBlock();
+  const std::vector<std::uint8_t> Good = BuildPerfDataBlock(Content);
   const std::string Malformed = "The performance data of the processors is malformed";
 
   // Every truncation: the last bytes are the "_Total" counters, so each one misses something.
@@ -87,7 +87,7 @@ TEST(PerfDataReaderTest, GarbledBlocksRaiseInsteadOfBeingReadPastTheirEnd) {
     EXPECT_NE(ErrorOf([&] { ReadProcessorSample(Cut, -1); }), "(no error)") << Length;
   }
 
-  const std::uint32_t SystemObject = FirstObjectOffset(Spec);
+  const std::uint32_t SystemObject = FirstObjectOffset(Content);
   const std::uint32_t Processor = SystemObject + Good[SystemObject] + (Good[SystemObject + 1] << 8);
   auto DefinitionLength = [&] {
     std::uint32_t Value = 0;
@@ -190,10 +190,10 @@ TEST_F(CPUUsageDataTest, TheTotalInstanceIsLeftOutFromWindows2000On) {
   // Processors at 20 % and 60 % and a "_Total" instance that claims 90 %: from Windows 2000 the
   // last instance is left out, before it every instance counts.
   auto BlockAt = [](std::uint16_t Second, std::vector<std::int64_t> Idle) {
-    TPerfBlockSpec Spec;
-    Spec.SystemTime[6] = Second;
-    Spec.Objects.push_back(ProcessorObject(Idle, false));
-    return BuildPerfDataBlock(Spec);
+    TPerfBlockContent Content;
+    Content.SystemTime[6] = Second;
+    Content.Objects.push_back(ProcessorObject(Idle, false));
+    return BuildPerfDataBlock(Content);
   };
   struct Case {
     TOsVersion Version;

@@ -54,10 +54,10 @@ const T* At(const std::vector<std::uint8_t>& Block, std::size_t Offset) {
 }
 
 TEST(Win32PerformanceDataTest, BuiltBlocksReadBackThroughTheSystemsStructures) {
-  TPerfBlockSpec Spec;
-  Spec.SystemTime = {2026, 3, 1, 2, 12, 30, 15, 250};
-  Spec.Objects.push_back(ProcessorObject({111, 222}, true));
-  const std::vector<std::uint8_t> Block = BuildPerfDataBlock(Spec);
+  TPerfBlockContent Content;
+  Content.SystemTime = {2026, 3, 1, 2, 12, 30, 15, 250};
+  Content.Objects.push_back(ProcessorObject({111, 222}, true));
+  const std::vector<std::uint8_t> Block = BuildPerfDataBlock(Content);
   ASSERT_EQ(Block.size() % 8, 0u);
 
   const auto* Data = At<PERF_DATA_BLOCK>(Block, 0);

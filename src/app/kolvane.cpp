@@ -25,9 +25,12 @@
 #include "core/uPresets.h"
 #include "core/uPresetsStrings.h"
 #include "core/uWindowMessages.h"
+#include "events/uCPUUsageData.h"
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32InstanceChannel.h"
+#include "platform/win32/uWin32IpHelper.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PerformanceData.h"
 #include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32PowerSystem.h"
@@ -41,6 +44,7 @@
 #include "platform/win32/uWin32UserInput.h"
 #include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
+#include "platform/win32/uWin32Wmi.h"
 
 #include <shellapi.h>
 
@@ -122,6 +126,16 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   Services.UserInput = &UserInput;
   Services.PowerSystem = &PowerSystem;
   Services.Ping = Ping;
+  // The usage samplers; the CPU sampler is the one the events and the web interface share.
+  TWin32PerformanceData PerformanceData;
+  TCPUUsageData CPUUsage(PerformanceData, SystemVersion);
+  TWin32IpHelper IpHelper;
+  TWin32WmiLocator Wmi;
+  TWin32Registry SystemRegistry;
+  Services.CPUUsage = &CPUUsage;
+  Services.IpHelper = &IpHelper;
+  Services.Wmi = &Wmi;
+  Services.SystemRegistry = &SystemRegistry;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);
@@ -137,11 +151,9 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   // First pass over the command line: what ends the process before any window exists.
   const TCommandLine CommandLine = ParseCommandLine(CommandLineArguments());
   switch (CommandLine.Switch) {
-    case clsUninstall: {
-      TWin32Registry SystemRegistry;
+    case clsUninstall:
       RemoveAutorunEntries(SystemRegistry, Storage.ApplicationFileName());
       return 0;
-    }
     case clsAction:
       return QuickActions.ExecuteQuickAction(CommandLine.Argument) ? 0 : 1;
     case clsPreset:

@@ -16,9 +16,12 @@
 #include "actions/uActionUtilities.h"
 #include "core/uKindRegistry.h"
 #include "events/uEventBattery.h"
+#include "events/uEventCPUUsage.h"
 #include "events/uEventCountdown.h"
 #include "events/uEventFileSize.h"
+#include "events/uEventHardDiskUsage.h"
 #include "events/uEventLid.h"
+#include "events/uEventNetworkUsage.h"
 #include "events/uEventOnTime.h"
 #include "events/uEventPingStops.h"
 #include "events/uEventProcess.h"
@@ -32,6 +35,9 @@ void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
   Registry.AddEventKind<TKoEventWinampStops>();
+  Registry.AddEventKind<TKoEventCPUUsage>();
+  Registry.AddEventKind<TKoEventNetworkUsage>();
+  Registry.AddEventKind<TKoEventHardDiskUsage>();
   Registry.AddEventKind<TKoEventUserInactive>();
   Registry.AddEventKind<TKoEventBattery>();
   Registry.AddEventKind<TKoEventWindow>();

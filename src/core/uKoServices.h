@@ -2,19 +2,23 @@
 
 #include <memory>
 
+class TCPUUsageData;
 class TEventLoop;
+class TIpHelper;
 class TLocale;
 class TModalWindows;
 class TPingSystem;
 class TPowerSession;
 class TPowerSystem;
 class TProcessSystem;
+class TRegistry;
 class TRemoteAccess;
 class TShell;
 class TSystemVersion;
 class TUserInput;
 class TUserInterface;
 class TWindowSystem;
+class TWmiLocator;
 
 // The ports that events, actions and the planner reach the machine through. The application
 // fills it with the Windows adapters; native tests fill it with the simulated machine. Each area
@@ -34,4 +38,8 @@ struct TKoServices {
   TPowerSystem* PowerSystem = nullptr;
   // Shared: ping workers hold it while they run, and they may outlive the event that started them.
   std::shared_ptr<TPingSystem> Ping = nullptr;
+  TCPUUsageData* CPUUsage = nullptr;  // the one sampler, shared with the web interface
+  TIpHelper* IpHelper = nullptr;
+  TWmiLocator* Wmi = nullptr;
+  TRegistry* SystemRegistry = nullptr;
 };

@@ -6,4 +6,7 @@
 class TSimLocale : public TLocale {
  public:
   std::string FormatShortDate(TDateTime Date) override;
+  TNumberSeparators NumberSeparators() override { return Separators; }
+
+  TNumberSeparators Separators;  // tests set other ones
 };

@@ -24,6 +24,8 @@ using TFontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>,
                                     TWin32HandleDeleter<HFONT, [](HFONT Font) { DeleteObject(Font); }>>;
 using TIconHandle =
     std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
+using TRegistryKeyHandle =
+    std::unique_ptr<std::remove_pointer_t<HKEY>, TWin32HandleDeleter<HKEY, ::RegCloseKey>>;
 
 // A registered window class, unregistered when the owner goes. A class that another owner in
 // this process registered already is used as it is and left to that owner.

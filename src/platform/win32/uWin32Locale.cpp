@@ -15,3 +15,27 @@ std::string TWin32Locale::FormatShortDate(TDateTime Date) {
     return {};
   return WideToUtf8(std::wstring_view(Buffer, static_cast<std::size_t>(Length - 1)));
 }
+
+namespace {
+
+std::string LocaleText(LCTYPE Item, const char* Fallback) {
+  wchar_t Buffer[16];
+  const int Length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, Item, Buffer, 16);
+  if (Length <= 1)
+    return Fallback;
+  return WideToUtf8(std::wstring_view(Buffer, static_cast<std::size_t>(Length - 1)));
+}
+
+}  // namespace
+
+TNumberSeparators TWin32Locale::NumberSeparators() {
+  // Some users write numbers without any thousands separator; that empty text is kept.
+  TNumberSeparators Separators;
+  Separators.Decimal = LocaleText(LOCALE_SDECIMAL, ".");
+  wchar_t Buffer[16];
+  const int Length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, Buffer, 16);
+  Separators.Thousand =
+      Length >= 1 ? WideToUtf8(std::wstring_view(Buffer, static_cast<std::size_t>(Length - 1)))
+                  : std::string(",");
+  return Separators;
+}

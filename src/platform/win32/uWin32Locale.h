@@ -5,4 +5,5 @@
 class TWin32Locale : public TLocale {
  public:
   std::string FormatShortDate(TDateTime Date) override;
+  TNumberSeparators NumberSeparators() override;
 };

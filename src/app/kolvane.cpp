@@ -26,6 +26,7 @@
 #include "core/uPresetsStrings.h"
 #include "core/uWindowMessages.h"
 #include "events/uCPUUsageData.h"
+#include "events/uSleepWake.h"
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
@@ -178,6 +179,15 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   // Posted, so the action list that asked for it unwinds before the window goes.
   Planner.OnCloseApplication = [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); };
   MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
+
+  // Sleep and wake-up stop and start the planner as the user chose.
+  TPowerEventMonitor PowerMonitor(Services);
+  PowerMonitor.OnNotify = [&](TPowerEventMonitor&, TPowerEventKind Kind) {
+    ApplyPowerEventToPlanner(
+        Planner, Kind,
+        {Settings.StopOnSleep, Settings.StartOnWakeUp, Settings.StartOnWakeUpOnlyIfWasRunning});
+  };
+  PowerMonitor.Start(pmfSuspendResume);
 
   Presets.LoadDefaultPresetAtStart(Settings.SaveAndLoadDefaultPreset);
   if (Settings.StartEventsOnProgramLaunch && CommandLine.Switch != clsPreset)

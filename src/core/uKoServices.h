@@ -4,6 +4,7 @@
 
 class TCPUUsageData;
 class TEventLoop;
+class TFileDialogs;
 class TIpHelper;
 class TLocale;
 class TModalWindows;
@@ -42,4 +43,5 @@ struct TKoServices {
   TIpHelper* IpHelper = nullptr;
   TWmiLocator* Wmi = nullptr;
   TRegistry* SystemRegistry = nullptr;
+  TFileDialogs* FileDialogs = nullptr;  // the configuration frames' browse buttons
 };

@@ -23,3 +23,12 @@ if(WIN32)
   kolvane_target_options(kolvane_editor_gui)
   target_link_libraries(kolvane_editor_gui PUBLIC kolvane_editor kolvane_win32 comctl32 shell32)
 endif()
+
+if(WIN32)
+  # The program carries the editor's and the frames' dialog resources.
+  target_link_libraries(kolvane PRIVATE kolvane_editor_gui)
+  set_property(SOURCE kolvane.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/itemsform.rc
+    ${PROJECT_SOURCE_DIR}/src/events/eventframes.rc
+    ${PROJECT_SOURCE_DIR}/src/actions/actionframes.rc)
+endif()

@@ -1,12 +1,17 @@
 #pragma once
 
+class TAudioVolume;
+class TDisplay;
 class TEventLoop;
+class TImageEncoder;
 class TLocale;
 class TModalWindows;
 class TPowerSession;
 class TProcessSystem;
 class TRemoteAccess;
+class TScreenCapture;
 class TShell;
+class TSoundPlayer;
 class TSystemVersion;
 class TUserInterface;
 class TWindowSystem;
@@ -25,4 +30,9 @@ struct TKoServices {
   TShell* Shell = nullptr;
   TRemoteAccess* RemoteAccess = nullptr;
   TModalWindows* ModalWindows = nullptr;
+  TDisplay* Display = nullptr;
+  TSoundPlayer* Sound = nullptr;
+  TAudioVolume* AudioVolume = nullptr;
+  TScreenCapture* ScreenCapture = nullptr;
+  TImageEncoder* ImageEncoder = nullptr;
 };

@@ -10,4 +10,8 @@ class TLocale {
   virtual ~TLocale() = default;
   // The date in the user's short date format (for example 12/31/2026 or 31.12.2026).
   virtual std::string FormatShortDate(TDateTime Date) = 0;
+  // The date in the user's long date format (for example Thursday, December 31, 2026).
+  virtual std::string FormatLongDate(TDateTime Date) = 0;
+  // The time of day in the user's long time format, seconds included (for example 9:05:07 PM).
+  virtual std::string FormatLongTime(TDateTime Moment) = 0;
 };

@@ -8,10 +8,14 @@
 #include "app/uKindList.h"
 #include "core/uKindRegistry.h"
 #include "core/uKoServices.h"
+#include "platform/sim/uSimDisplay.h"
 #include "platform/sim/uSimEventLoop.h"
+#include "platform/sim/uSimLocale.h"
 #include "platform/sim/uSimMachine.h"
 #include "platform/sim/uSimModalWindows.h"
 #include "platform/sim/uSimRemoteAccess.h"
+#include "platform/sim/uSimScreen.h"
+#include "platform/sim/uSimSound.h"
 #include "platform/sim/uSimUserInterface.h"
 
 struct TActionsHost {
@@ -20,9 +24,25 @@ struct TActionsHost {
   TSimUserInterface UserInterface;
   TSimRemoteAccess RemoteAccess;
   TSimModalWindows ModalWindows;
-  TKoServices Services{Loop,           &UserInterface,     nullptr,          &Machine,
-                       &Machine.Power, &Machine.Processes, &Machine.Windows, &Machine.Shell,
-                       &RemoteAccess,  &ModalWindows};
+  TSimLocale Locale;
+  TSimDisplay Display{Loop};
+  TSimSound Sound;
+  TSimScreen Screen;
+  TKoServices Services{Loop,
+                       &UserInterface,
+                       &Locale,
+                       &Machine,
+                       &Machine.Power,
+                       &Machine.Processes,
+                       &Machine.Windows,
+                       &Machine.Shell,
+                       &RemoteAccess,
+                       &ModalWindows,
+                       &Display,
+                       &Sound,
+                       &Sound,
+                       &Screen,
+                       &Screen};
   TKoKindRegistry Registry{Services};
 
   TActionsHost() { RegisterKinds(Registry); }

@@ -24,14 +24,19 @@
 #include "core/uPresets.h"
 #include "core/uPresetsStrings.h"
 #include "core/uWindowMessages.h"
+#include "platform/win32/uWin32AudioVolume.h"
+#include "platform/win32/uWin32Display.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32Locale.h"
 #include "platform/win32/uWin32PowerSession.h"
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32RemoteAccess.h"
+#include "platform/win32/uWin32ScreenCapture.h"
 #include "platform/win32/uWin32Shell.h"
+#include "platform/win32/uWin32SoundPlayer.h"
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
@@ -98,9 +103,17 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Shell Shell;
   // Dial-up support is bound once, at start.
   TWin32RemoteAccess RemoteAccess;
-  TWin32ModalWindows ModalWindows(Loop);
-  TKoServices Services{Loop,       &UserInterface, &Locale, &SystemVersion, &PowerSession,
-                       &Processes, &Windows,       &Shell,  &RemoteAccess,  &ModalWindows};
+  // The display's commands go through the main window once it exists.
+  HWND MainWindow = nullptr;
+  TWin32Display Display([&MainWindow] { return MainWindow; });
+  TWin32SoundPlayer Sound;
+  TWin32AudioVolume AudioVolume;
+  TWin32ScreenCapture ScreenCapture;
+  TWin32ImageEncoder ImageEncoder;
+  TWin32ModalWindows ModalWindows(Loop, Locale, Sound);
+  TKoServices Services{Loop,       &UserInterface, &Locale,      &SystemVersion, &PowerSession,
+                       &Processes, &Windows,       &Shell,       &RemoteAccess,  &ModalWindows,
+                       &Display,   &Sound,         &AudioVolume, &ScreenCapture, &ImageEncoder};
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);
@@ -141,6 +154,7 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
     UserInterface.MessageDialog({}, ResStr(kolvane::smainwindowfailed), dkError, dbOK);
     return 1;
   }
+  MainWindow = MainForm.Handle();
   Communicator.OnMessage = [&MainForm](const std::string&) { MainForm.ShowAndBringToFront(); };
   // Posted, so the action list that asked for it unwinds before the window goes.
   Planner.OnCloseApplication = [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); };

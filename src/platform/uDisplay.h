@@ -16,7 +16,7 @@ class TDisplay {
   // is no window to send it to.
   virtual std::optional<std::intptr_t> SendSystemCommand(std::uint32_t Command,
                                                          std::intptr_t Value) = 0;
-  // A mouse movement of no distance (mouse_event with MOUSEEVENTF_MOVE and all values 0).
+  // A mouse movement of no distance (MOUSEEVENTF_MOVE with all values 0), which counts as input.
   virtual void NudgeMouse() = 0;
   // The system folder (GetSystemDirectoryW); empty when it cannot be read.
   virtual std::string SystemDirectory() = 0;

@@ -3,6 +3,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,9 @@
 #include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
+#include "platform/win32/uWin32PowerSystem.h"
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32RemoteAccess.h"
@@ -40,6 +43,7 @@
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
+#include "platform/win32/uWin32UserInput.h"
 #include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
 
@@ -93,6 +97,10 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TSettings Settings;
   LoadSettings(Settings, Storage.SettingsFileName());
 
+  // Hooks, the hook library and power registrations of running events are released when the
+  // planner's events go, so these outlive the planner.
+  TWin32UserInput UserInput;
+  TWin32PowerSystem PowerSystem;
   TKoPlanner Planner(Loop);
   TWin32Locale Locale;
   // The Windows version is read once here and holds for the whole run.
@@ -111,9 +119,26 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32ScreenCapture ScreenCapture;
   TWin32ImageEncoder ImageEncoder;
   TWin32ModalWindows ModalWindows(Loop, Locale, Sound);
-  TKoServices Services{Loop,       &UserInterface, &Locale,      &SystemVersion, &PowerSession,
-                       &Processes, &Windows,       &Shell,       &RemoteAccess,  &ModalWindows,
-                       &Display,   &Sound,         &AudioVolume, &ScreenCapture, &ImageEncoder};
+  // Shared with the ping workers, which may still run for a moment after their event is gone.
+  auto Ping = std::make_shared<TWin32PingSystem>();
+  TKoServices Services{Loop};
+  Services.UserInterface = &UserInterface;
+  Services.Locale = &Locale;
+  Services.SystemVersion = &SystemVersion;
+  Services.PowerSession = &PowerSession;
+  Services.Processes = &Processes;
+  Services.Windows = &Windows;
+  Services.Shell = &Shell;
+  Services.RemoteAccess = &RemoteAccess;
+  Services.ModalWindows = &ModalWindows;
+  Services.UserInput = &UserInput;
+  Services.PowerSystem = &PowerSystem;
+  Services.Ping = Ping;
+  Services.Display = &Display;
+  Services.Sound = &Sound;
+  Services.AudioVolume = &AudioVolume;
+  Services.ScreenCapture = &ScreenCapture;
+  Services.ImageEncoder = &ImageEncoder;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);

@@ -21,14 +21,30 @@
 #include "actions/uActionUtilities.h"
 #include "actions/uActionVolume.h"
 #include "core/uKindRegistry.h"
+#include "events/uEventBattery.h"
 #include "events/uEventCountdown.h"
+#include "events/uEventFileSize.h"
+#include "events/uEventLid.h"
 #include "events/uEventOnTime.h"
+#include "events/uEventPingStops.h"
+#include "events/uEventProcess.h"
+#include "events/uEventUserInactive.h"
 #include "events/uEventWeekly.h"
+#include "events/uEventWinampStops.h"
+#include "events/uEventWindow.h"
 
 void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddEventKind<TKoEventCountdown>();
   Registry.AddEventKind<TKoEventOnTime>();
   Registry.AddEventKind<TKoEventWeekly>();
+  Registry.AddEventKind<TKoEventWinampStops>();
+  Registry.AddEventKind<TKoEventUserInactive>();
+  Registry.AddEventKind<TKoEventBattery>();
+  Registry.AddEventKind<TKoEventWindow>();
+  Registry.AddEventKind<TKoEventProcess>();
+  Registry.AddEventKind<TKoEventPingStops>();
+  Registry.AddEventKind<TKoEventFileSize>();
+  Registry.AddEventKind<TKoEventLid>();
 
   Registry.AddActionKind<TKoActionShutdown>();
   Registry.AddActionKind<TKoActionReboot>();

@@ -1,18 +1,23 @@
 #pragma once
 
+#include <memory>
+
 class TAudioVolume;
 class TDisplay;
 class TEventLoop;
 class TImageEncoder;
 class TLocale;
 class TModalWindows;
+class TPingSystem;
 class TPowerSession;
+class TPowerSystem;
 class TProcessSystem;
 class TRemoteAccess;
 class TScreenCapture;
 class TShell;
 class TSoundPlayer;
 class TSystemVersion;
+class TUserInput;
 class TUserInterface;
 class TWindowSystem;
 
@@ -30,6 +35,10 @@ struct TKoServices {
   TShell* Shell = nullptr;
   TRemoteAccess* RemoteAccess = nullptr;
   TModalWindows* ModalWindows = nullptr;
+  TUserInput* UserInput = nullptr;
+  TPowerSystem* PowerSystem = nullptr;
+  // Shared: ping workers hold it while they run, and they may outlive the event that started them.
+  std::shared_ptr<TPingSystem> Ping = nullptr;
   TDisplay* Display = nullptr;
   TSoundPlayer* Sound = nullptr;
   TAudioVolume* AudioVolume = nullptr;

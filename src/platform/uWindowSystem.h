@@ -15,7 +15,8 @@ struct TTopLevelWindow {
   bool ToolWindow = false;  // has the WS_EX_TOOLWINDOW extended style
 };
 
-// The top-level windows of the desktop: finding them, reading their titles, posting to them.
+// The top-level windows of the desktop: finding them, reading their titles, posting to them and
+// asking them questions.
 // Titles come back as at most 255 UTF-16 characters, converted to UTF-8.
 class TWindowSystem {
  public:
@@ -38,6 +39,12 @@ class TWindowSystem {
 
   virtual bool PostMessage(TWindowId Window, std::uint32_t Msg, std::uintptr_t WParam,
                            std::intptr_t LParam) = 0;
+  // SendMessageTimeoutW with SMTO_NORMAL: the window's answer, or none when it did not answer in
+  // time or is gone. Only for messages whose arguments are plain numbers.
+  virtual std::optional<std::intptr_t> SendMessageTimeout(TWindowId Window, std::uint32_t Msg,
+                                                          std::uintptr_t WParam,
+                                                          std::intptr_t LParam,
+                                                          std::uint32_t TimeoutMs) = 0;
   // The id of the process that made the window; 0 when the window is gone.
   virtual std::uint32_t WindowProcessId(TWindowId Window) = 0;
 };

@@ -28,24 +28,22 @@ struct TActionsHost {
   TSimDisplay Display{Loop};
   TSimSound Sound;
   TSimScreen Screen;
-  TKoServices Services{Loop,
-                       &UserInterface,
-                       &Locale,
-                       &Machine,
-                       &Machine.Power,
-                       &Machine.Processes,
-                       &Machine.Windows,
-                       &Machine.Shell,
-                       &RemoteAccess,
-                       &ModalWindows,
-                       &Display,
-                       &Sound,
-                       &Sound,
-                       &Screen,
-                       &Screen};
+  TKoServices Services = SimulatedServices();
   TKoKindRegistry Registry{Services};
 
   TActionsHost() { RegisterKinds(Registry); }
+
+  TKoServices SimulatedServices() {
+    TKoServices Simulated{Loop,           &UserInterface,     &Locale,          &Machine,
+                          &Machine.Power, &Machine.Processes, &Machine.Windows, &Machine.Shell,
+                          &RemoteAccess,  &ModalWindows};
+    Simulated.Display = &Display;
+    Simulated.Sound = &Sound;
+    Simulated.AudioVolume = &Sound;
+    Simulated.ScreenCapture = &Screen;
+    Simulated.ImageEncoder = &Screen;
+    return Simulated;
+  }
 
   // A new action of the kind with the settings of a configuration text.
   std::unique_ptr<TKoActionObject> Action(const std::string& ID, const std::string& Config = "") {

@@ -32,6 +32,9 @@ class TSimMachine : public TSystemVersion {
     bool Visible = true;
     bool ToolWindow = false;
     bool Hung = false;  // does not answer messages sent to it
+    // Answers the messages sent to it that carry plain numbers; none answers 0 to everything.
+    std::function<std::intptr_t(std::uint32_t Msg, std::uintptr_t WParam, std::intptr_t LParam)>
+        OnMessage = nullptr;
   };
 
   TSimMachine();

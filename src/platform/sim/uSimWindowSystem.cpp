@@ -80,6 +80,18 @@ bool TSimWindowSystem::PostMessage(TWindowId Window, std::uint32_t Msg, std::uin
   return true;
 }
 
+std::optional<std::intptr_t> TSimWindowSystem::SendMessageTimeout(TWindowId Window,
+                                                                  std::uint32_t Msg,
+                                                                  std::uintptr_t WParam,
+                                                                  std::intptr_t LParam,
+                                                                  std::uint32_t) {
+  auto Entry = FMachine.FindWindow(Window);
+  if (!Entry || Entry->Hung)
+    return std::nullopt;
+  // Messages a window does not handle get DefWindowProc's answer to private messages: 0.
+  return Entry->OnMessage ? Entry->OnMessage(Msg, WParam, LParam) : 0;
+}
+
 std::uint32_t TSimWindowSystem::WindowProcessId(TWindowId Window) {
   auto Entry = FMachine.FindWindow(Window);
   return Entry ? Entry->ProcessId : 0;

@@ -18,6 +18,9 @@ class TSimWindowSystem : public TWindowSystem {
   TWindowId FindWindowByClass(const std::string& ClassName) override;
   bool PostMessage(TWindowId Window, std::uint32_t Msg, std::uintptr_t WParam,
                    std::intptr_t LParam) override;
+  std::optional<std::intptr_t> SendMessageTimeout(TWindowId Window, std::uint32_t Msg,
+                                                  std::uintptr_t WParam, std::intptr_t LParam,
+                                                  std::uint32_t TimeoutMs) override;
   std::uint32_t WindowProcessId(TWindowId Window) override;
 
  private:

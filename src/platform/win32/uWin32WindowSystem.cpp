@@ -74,6 +74,17 @@ bool TWin32WindowSystem::PostMessage(TWindowId Window, std::uint32_t Msg, std::u
   return PostMessageW(ToHandle(Window), Msg, WParam, LParam) != FALSE;
 }
 
+std::optional<std::intptr_t> TWin32WindowSystem::SendMessageTimeout(TWindowId Window,
+                                                                    std::uint32_t Msg,
+                                                                    std::uintptr_t WParam,
+                                                                    std::intptr_t LParam,
+                                                                    std::uint32_t TimeoutMs) {
+  DWORD_PTR Answer = 0;
+  if (!SendMessageTimeoutW(ToHandle(Window), Msg, WParam, LParam, SMTO_NORMAL, TimeoutMs, &Answer))
+    return std::nullopt;
+  return static_cast<std::intptr_t>(Answer);
+}
+
 std::uint32_t TWin32WindowSystem::WindowProcessId(TWindowId Window) {
   DWORD ProcessId = 0;
   if (!GetWindowThreadProcessId(ToHandle(Window), &ProcessId))

@@ -10,6 +10,7 @@
 
 #undef PostMessage
 #undef SendMessage
+#undef SendMessageTimeout
 #undef CreateEvent
 #undef CreateWindow
 #undef GetMessage

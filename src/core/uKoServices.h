@@ -2,9 +2,12 @@
 
 #include <memory>
 
+class TAudioVolume;
 class TCPUUsageData;
+class TDisplay;
 class TEventLoop;
 class TFileDialogs;
+class TImageEncoder;
 class TIpHelper;
 class TLocale;
 class TModalWindows;
@@ -14,7 +17,9 @@ class TPowerSystem;
 class TProcessSystem;
 class TRegistry;
 class TRemoteAccess;
+class TScreenCapture;
 class TShell;
+class TSoundPlayer;
 class TSystemVersion;
 class TUserInput;
 class TUserInterface;
@@ -43,5 +48,10 @@ struct TKoServices {
   TIpHelper* IpHelper = nullptr;
   TWmiLocator* Wmi = nullptr;
   TRegistry* SystemRegistry = nullptr;
+  TDisplay* Display = nullptr;
+  TSoundPlayer* Sound = nullptr;
+  TAudioVolume* AudioVolume = nullptr;
+  TScreenCapture* ScreenCapture = nullptr;
+  TImageEncoder* ImageEncoder = nullptr;
   TFileDialogs* FileDialogs = nullptr;  // the configuration frames' browse buttons
 };

@@ -136,3 +136,70 @@ inline constexpr TResString rb_pause{"tform_actionutilities.rb_pause.caption", "
 inline constexpr TResString label_seconds{"tform_actionutilities.label_seconds.caption",
                                           "(seconds)"};
 }  // namespace tform_actionutilities
+
+// The display, sound and screenshot actions.
+namespace ustrings {
+inline constexpr TResString msg_dropped_file_not_scr{"ustrings.msg_dropped_file_not_scr",
+                                                     "Dropped file is not a *.scr file!"};
+inline constexpr TResString msg_dropped_file_not_wav{"ustrings.msg_dropped_file_not_wav",
+                                                     "Dropped file is not a *.wav file!"};
+inline constexpr TResString msg_dropped_item_not_directory{
+    "ustrings.msg_dropped_item_not_directory", "Dropped item is not a directory!"};
+}  // namespace ustrings
+
+namespace tform_actionmonitor {
+inline constexpr TResString radiobutton_turnoff{"tform_actionmonitor.radiobutton_turnoff.caption",
+                                                "Turn Off"};
+inline constexpr TResString radiobutton_turnon{"tform_actionmonitor.radiobutton_turnon.caption",
+                                               "Turn On"};
+}  // namespace tform_actionmonitor
+
+namespace tform_actionscreensaver {
+inline constexpr TResString rb_usesystem{"tform_actionscreensaver.rb_usesystem.caption",
+                                         "Use system screen saver"};
+inline constexpr TResString rb_usecustom{"tform_actionscreensaver.rb_usecustom.caption",
+                                         "Use custom screen saver:"};
+inline constexpr TResString sb_browse{"tform_actionscreensaver.sb_browse.caption", "..."};
+inline constexpr TResString sb_configure{"tform_actionscreensaver.sb_configure.caption",
+                                         "Configure"};
+}  // namespace tform_actionscreensaver
+
+namespace actionscreensaverform {
+inline constexpr TResString sfilterscreensavers{"actionscreensaverform.sfilterscreensavers",
+                                                "Screen savers"};
+}  // namespace actionscreensaverform
+
+namespace tform_actionvolume {
+inline constexpr TResString label_setmastervolumestate{
+    "tform_actionvolume.label_setmastervolumestate.caption", "Set master volume state:"};
+inline constexpr TResString radiobutton_mute{"tform_actionvolume.radiobutton_mute.caption", "Mute"};
+inline constexpr TResString radiobutton_unmute{"tform_actionvolume.radiobutton_unmute.caption",
+                                               "Unmute"};
+}  // namespace tform_actionvolume
+
+namespace tform_actionplaysound {
+inline constexpr TResString label_path{"tform_actionplaysound.label_path.caption",
+                                       "Path to the sound file (*.wav):"};
+inline constexpr TResString sb_select{"tform_actionplaysound.sb_select.caption", "..."};
+inline constexpr TResString checkbox_wait{"tform_actionplaysound.checkbox_wait.caption",
+                                          "Wait until finishes playing"};
+}  // namespace tform_actionplaysound
+
+namespace tform_actionscreenshot {
+inline constexpr TResString label_path{"tform_actionscreenshot.label_path.caption",
+                                       "File or directory for screenshots:"};
+inline constexpr TResString sb_browse{"tform_actionscreenshot.sb_browse.caption", "..."};
+inline constexpr TResString label_namingschema{"tform_actionscreenshot.label_namingschema.caption",
+                                               "Naming schema:"};
+inline constexpr TResString radiobutton_specified{
+    "tform_actionscreenshot.radiobutton_specified.caption", "Specified file name"};
+inline constexpr TResString radiobutton_numeric{
+    "tform_actionscreenshot.radiobutton_numeric.caption", "Sequentially numbered files"};
+inline constexpr TResString radiobutton_datetime{
+    "tform_actionscreenshot.radiobutton_datetime.caption", "Date and time stamped files"};
+}  // namespace tform_actionscreenshot
+
+namespace actionscreenshotform {
+inline constexpr TResString sselectdirectory{"actionscreenshotform.sselectdirectory",
+                                             "Select a directory:"};
+}  // namespace actionscreenshotform

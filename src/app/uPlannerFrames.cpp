@@ -1,8 +1,10 @@
 #include "app/uPlannerFrames.h"
 
+#include "actions/uDisplayActionFrames.h"
 #include "actions/uMessageActionFrame.h"
 #include "actions/uPowerActionFrames.h"
 #include "actions/uProgramActionFrames.h"
+#include "actions/uScreenshotActionFrame.h"
 #include "actions/uUtilitiesActionFrame.h"
 #include "app/uPlannerFrameList.h"
 #include "events/uPingStopsFrame.h"
@@ -18,13 +20,18 @@ void RegisterPlannerFrames(TPlannerFrameClassList& Classes) {
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionKillProcess>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionLogoff>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionMessage>());
+  Classes.Register(TPlannerFrameClass::Of<TForm_ActionMonitor>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionOpenFile>());
+  Classes.Register(TPlannerFrameClass::Of<TForm_ActionPlaySound>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionReboot>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionRunPreset>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionRunProgram>());
+  Classes.Register(TPlannerFrameClass::Of<TForm_ActionScreenSaver>());
+  Classes.Register(TPlannerFrameClass::Of<TForm_ActionScreenshot>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionShutdown>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionSleep>());
   Classes.Register(TPlannerFrameClass::Of<TForm_ActionUtilities>());
+  Classes.Register(TPlannerFrameClass::Of<TForm_ActionVolume>());
 
   Classes.Register(TPlannerFrameClass::Of<TForm_EventBattery>());
   Classes.Register(TPlannerFrameClass::Of<TForm_EventCountdown>());

@@ -7,10 +7,13 @@
 #include <fstream>
 
 #include "actions/actionframes_res.h"
+#include "actions/uDisplayActionFrames.h"
 #include "actions/uMessageActionFrame.h"
 #include "actions/uPowerActionFrames.h"
 #include "actions/uProgramActionFrames.h"
+#include "actions/uScreenshotActionFrame.h"
 #include "actions/uUtilitiesActionFrame.h"
+#include "actions/uProcessLauncher.h"
 #include "support/uTempFolder.h"
 #include "uFramesHost.h"
 
@@ -260,6 +263,182 @@ TEST(RunPresetFrameTest, WaitingIsOfferedOnlyForANewInstance) {
   EXPECT_EQ(Action->GetConfigText(),
             "PRESETNAME=Night;RUNINNEWINSTANCE=True;WAITFORNEWINSTANCETOEXIT=False;");
   EXPECT_FALSE(Action->Terminal()) << "a new instance leaves the list going on";
+}
+
+// --- display and sound
+
+TEST(MonitorFrameTest, OnlyActionTwoTurnsTheMonitorOn) {
+  const std::pair<const char*, const char*> Cases[] = {
+      {"ACTION=2;", "ACTION=2;"}, {"ACTION=1;", "ACTION=1;"}, {"ACTION=7;", "ACTION=1;"}};
+  for (const auto& [Stored, Saved] : Cases) {
+    TFramesHost Host;
+    TForm_ActionMonitor Frame(Host.Context);
+    Host.Load(Frame, "Monitor", Stored);
+    EXPECT_EQ(Host.Save(Frame, "Monitor"), Saved) << Stored;
+  }
+}
+
+TEST(VolumeFrameTest, MuteChecksMuteAndAnythingElseUnmute) {
+  const std::pair<const char*, const char*> Cases[] = {
+      {"MUTE=True;", "MUTE=True;"}, {"MUTE=False;", "MUTE=False;"}, {"MUTE=maybe;", "MUTE=False;"}};
+  for (const auto& [Stored, Saved] : Cases) {
+    TFramesHost Host;
+    TForm_ActionVolume Frame(Host.Context);
+    Host.Load(Frame, "Volume", Stored);
+    EXPECT_EQ(Host.Save(Frame, "Volume"), Saved) << Stored;
+  }
+}
+
+class ScreenSaverFrameTest : public ::testing::Test {
+ protected:
+  ScreenSaverFrameTest() {
+    std::ofstream(System.Path() / "Mystify.scr") << "MZ";
+    std::ofstream(System.Path() / "Notes.txt") << "x";
+    Host.Display.SystemFolder = PathToUtf8(System.Path());
+  }
+  TComboControl& List() { return Frame.Control<TComboControl>(IDC_SCREENSAVER_COMBO_SCREENSAVERS); }
+  TFrameControl& Configure() { return *Frame.FindControl(IDC_SCREENSAVER_SB_CONFIGURE); }
+
+  TTempFolder System;
+  TFramesHost Host;
+  TForm_ActionScreenSaver Frame{Host.Context};
+};
+
+TEST_F(ScreenSaverFrameTest, TheListAndConfigureServeOnlyAnExistingCustomFile) {
+  EXPECT_FALSE(List().Enabled());
+  EXPECT_FALSE(Configure().Enabled());
+  Click(Frame, IDC_SCREENSAVER_RB_USECUSTOM);
+  EXPECT_TRUE(List().Enabled());
+  EXPECT_FALSE(Configure().Enabled()) << "no file named yet";
+  List().UserSetText(System.Text("Mystify.scr"));
+  EXPECT_TRUE(Configure().Enabled());
+  List().UserSetText(System.Text("Missing.scr"));
+  EXPECT_FALSE(Configure().Enabled());
+  List().UserSetText(System.Text("Mystify.scr"));
+  std::filesystem::remove(System.Path() / "Mystify.scr");
+  Frame.VisibilityChanging(false);
+  EXPECT_FALSE(Configure().Enabled()) << "looked at again when shown";
+  Click(Frame, IDC_SCREENSAVER_RB_USESYSTEM);
+  EXPECT_FALSE(List().Enabled());
+}
+
+TEST_F(ScreenSaverFrameTest, TheDropDownListsTheSystemsScreenSaversAndKeepsTheText) {
+  List().UserSetText("typed");
+  List().DropDown();
+  EXPECT_EQ(List().Items(), std::vector<std::string>{System.Text("Mystify.scr")});
+  EXPECT_EQ(List().Text(), "typed");
+}
+
+TEST_F(ScreenSaverFrameTest, BrowsingAndConfiguring) {
+  Host.FileDialogs.Answer(System.Text("Mystify.scr"));
+  Click(Frame, IDC_SCREENSAVER_SB_BROWSE);
+  EXPECT_EQ(Host.FileDialogs.Shown[0].Options.Filter, "Screen savers (*.scr)|*.scr");
+  EXPECT_TRUE(IsChecked(Frame, IDC_SCREENSAVER_RB_USECUSTOM)) << "a chosen file is the custom one";
+  EXPECT_EQ(List().Text(), System.Text("Mystify.scr"));
+  Click(Frame, IDC_SCREENSAVER_SB_CONFIGURE);
+  ASSERT_FALSE(Host.Machine.Calls.empty());
+  EXPECT_EQ(Host.Machine.Calls.back(),
+            "CreateProcessW " + QuoteParameter(System.Text("Mystify.scr")))
+      << "no parameters, no waiting: the screen saver shows its settings";
+
+  Host.Machine.OnLaunch = [](const TLaunchRequest&) { return TLaunchResult{false, 2, 0}; };
+  Click(Frame, IDC_SCREENSAVER_SB_CONFIGURE);
+  ASSERT_EQ(Host.UserInterface.Shown.size(), 1u);
+  EXPECT_EQ(Host.UserInterface.Shown[0].Kind, dkError);
+}
+
+TEST_F(ScreenSaverFrameTest, OnlyScreenSaverFilesAreTakenWhenDropped) {
+  Frame.DropFiles({"C:\\Savers\\Bubbles.SCR"});
+  EXPECT_EQ(List().Text(), "C:\\Savers\\Bubbles.SCR");
+  EXPECT_TRUE(IsChecked(Frame, IDC_SCREENSAVER_RB_USECUSTOM));
+  Frame.DropFiles({"C:\\notes.txt"});
+  EXPECT_EQ(List().Text(), "C:\\Savers\\Bubbles.SCR");
+  ASSERT_EQ(Host.UserInterface.Shown.size(), 1u);
+  EXPECT_EQ(Host.UserInterface.Shown[0].Text,
+            "Dropped file is not a *.scr file!\r\n\r\nC:\\notes.txt");
+  EXPECT_EQ(Host.UserInterface.Shown[0].Kind, dkWarning);
+}
+
+TEST(PlaySoundFrameTest, OnlyWaveFilesAreTakenAndTheFilterIsFixed) {
+  TFramesHost Host;
+  TForm_ActionPlaySound Frame(Host.Context);
+  Frame.DropFiles({"C:\\Sounds\\Ding.WAV"});
+  Frame.DropFiles({"C:\\Sounds\\song.mp3"});
+  EXPECT_EQ(EditText(Frame, IDC_PLAYSOUND_EDIT_FILE), "C:\\Sounds\\Ding.WAV");
+  ASSERT_EQ(Host.UserInterface.Shown.size(), 1u);
+  EXPECT_EQ(Host.UserInterface.Shown[0].Text,
+            "Dropped file is not a *.wav file!\r\n\r\nC:\\Sounds\\song.mp3");
+  Host.FileDialogs.Answer("C:\\chime.wav");
+  Click(Frame, IDC_PLAYSOUND_SB_SELECT);
+  EXPECT_EQ(Host.FileDialogs.Shown[0].Options.Filter, "Audio files (*.wav)|*.wav");
+  EXPECT_EQ(Host.FileDialogs.Shown[0].Options.FileName, "C:\\Sounds\\Ding.WAV");
+  EXPECT_EQ(Host.Save(Frame, "PlaySound"), "FILE=C:\\chime.wav;WAIT=False;");
+}
+
+TEST(ScreenshotFrameTest, SchemesMapToRadioButtons) {
+  const std::pair<const char*, int> Cases[] = {
+      {"NAMINGSCHEMA=1;", 1}, {"NAMINGSCHEMA=2;", 2}, {"NAMINGSCHEMA=3;", 3}, {"", 1}};
+  for (const auto& [Stored, Scheme] : Cases) {
+    TFramesHost Host;
+    TForm_ActionScreenshot Frame(Host.Context);
+    Host.Load(Frame, "Screenshot", Stored);
+    EXPECT_EQ(Host.Save(Frame, "Screenshot"), "NAMINGSCHEMA=" + std::to_string(Scheme) + ";PATH=;");
+  }
+}
+
+TEST(ScreenshotFrameTest, BrowsingAsksForAFileOrAFolderByScheme) {
+  TTempFolder Temp;
+  TFramesHost Host;
+  TForm_ActionScreenshot Frame(Host.Context);
+  Type(Frame, IDC_SCREENSHOT_EDIT_PATH, Temp.Text());
+  Click(Frame, IDC_SCREENSHOT_SB_BROWSE);
+  Type(Frame, IDC_SCREENSHOT_EDIT_PATH, Temp.Text("shot.jpg"));
+  Click(Frame, IDC_SCREENSHOT_SB_BROWSE);
+  Type(Frame, IDC_SCREENSHOT_EDIT_PATH, "");
+  Host.FileDialogs.Answer(Temp.Text("new.jpg"));
+  Click(Frame, IDC_SCREENSHOT_SB_BROWSE);
+  ASSERT_EQ(Host.FileDialogs.Shown.size(), 3u);
+  for (const auto& Shown : Host.FileDialogs.Shown) {
+    EXPECT_EQ(Shown.Kind, "save");
+    EXPECT_EQ(Shown.Options.Filter, "*.jpg|*.jpg");
+    EXPECT_EQ(Shown.Options.DefaultExt, "jpg");
+  }
+  EXPECT_EQ(Host.FileDialogs.Shown[0].Options.InitialDir, Temp.Text());
+  EXPECT_EQ(Host.FileDialogs.Shown[0].Options.FileName, "");
+  EXPECT_EQ(Host.FileDialogs.Shown[1].Options.FileName, Temp.Text("shot.jpg"));
+  EXPECT_EQ(Host.FileDialogs.Shown[2].Options.InitialDir,
+            PathToUtf8(std::filesystem::current_path()));
+  EXPECT_EQ(EditText(Frame, IDC_SCREENSHOT_EDIT_PATH), Temp.Text("new.jpg"));
+
+  Click(Frame, IDC_SCREENSHOT_RB_NUMERIC);
+  Host.FileDialogs.Answer(PathToUtf8(Temp.Path()));
+  Click(Frame, IDC_SCREENSHOT_SB_BROWSE);
+  EXPECT_EQ(Host.FileDialogs.Shown[3].Kind, "directory");
+  EXPECT_EQ(Host.FileDialogs.Shown[3].Options.Title, "Select a directory:");
+  EXPECT_EQ(EditText(Frame, IDC_SCREENSHOT_EDIT_PATH), Temp.Text()) << "with a trailing delimiter";
+}
+
+TEST(ScreenshotFrameTest, OnlyAnExistingFolderIsTakenWhenDropped) {
+  TTempFolder Temp;
+  std::ofstream(Temp.Path() / "a.txt") << "x";
+  TFramesHost Host;
+  TForm_ActionScreenshot Frame(Host.Context);
+  Frame.DropFiles({PathToUtf8(Temp.Path())});
+  EXPECT_EQ(EditText(Frame, IDC_SCREENSHOT_EDIT_PATH), Temp.Text());
+  Frame.DropFiles({Temp.Text("a.txt")});
+  EXPECT_EQ(EditText(Frame, IDC_SCREENSHOT_EDIT_PATH), Temp.Text());
+  ASSERT_EQ(Host.UserInterface.Shown.size(), 1u);
+  EXPECT_EQ(Host.UserInterface.Shown[0].Text,
+            "Dropped item is not a directory!\r\n\r\n" + Temp.Text("a.txt"));
+}
+
+TEST(FileExtensionTest, MatchesTheMaskIgnoringCase) {
+  EXPECT_TRUE(HasExtension("a.scr", "scr"));
+  EXPECT_TRUE(HasExtension("C:\\B.SCR", "scr"));
+  EXPECT_TRUE(HasExtension(".scr", "scr"));
+  EXPECT_FALSE(HasExtension("a.scrx", "scr"));
+  EXPECT_FALSE(HasExtension("ascr", "scr"));
+  EXPECT_FALSE(HasExtension("", "scr"));
 }
 
 }  // namespace

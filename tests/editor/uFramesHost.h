@@ -12,6 +12,7 @@
 #include "app/uPlannerFrame.h"
 #include "core/uKindRegistry.h"
 #include "core/uKoServices.h"
+#include "platform/sim/uSimDisplay.h"
 #include "platform/sim/uSimEventLoop.h"
 #include "platform/sim/uSimFileDialogs.h"
 #include "platform/sim/uSimIpHelper.h"
@@ -26,6 +27,7 @@ struct TFramesHost {
   TSimIpHelper IpHelper;
   TSimRegistry SystemRegistry;
   TSimFileDialogs FileDialogs;
+  TSimDisplay Display{Loop};
   std::vector<std::string> Presets;
   TKoServices Services = MakeServices();
   TKoKindRegistry Registry{Services};
@@ -74,6 +76,7 @@ struct TFramesHost {
     Made.IpHelper = &IpHelper;
     Made.SystemRegistry = &SystemRegistry;
     Made.FileDialogs = &FileDialogs;
+    Made.Display = &Display;
     return Made;
   }
 };

@@ -107,15 +107,17 @@ TEST(PlannerFrameClassListTest, TheProgramRegistersActionFramesThenEventFramesIn
   for (const auto& FrameClass : Classes.Classes())
     Names.push_back(FrameClass.ClassName());
   const std::vector<std::string> Expected = {
-      "TForm_ActionCloseWindow", "TForm_ActionHibernate",    "TForm_ActionKillProcess",
-      "TForm_ActionLogoff",      "TForm_ActionMessage",      "TForm_ActionOpenFile",
-      "TForm_ActionReboot",      "TForm_ActionRunPreset",    "TForm_ActionRunProgram",
-      "TForm_ActionShutdown",    "TForm_ActionSleep",        "TForm_ActionUtilities",
-      "TForm_EventBattery",      "TForm_EventCountdown",     "TForm_EventCPUUsage",
-      "TForm_EventFileSize",     "TForm_EventHardDiskUsage", "TForm_EventLid",
-      "TForm_EventNetworkUsage", "TForm_EventOnTime",        "TForm_EventPingStops",
-      "TForm_EventProcess",      "TForm_EventUserInactive",  "TForm_EventWeekly",
-      "TForm_EventWinampStops",  "TForm_EventWindow",
+      "TForm_ActionCloseWindow",  "TForm_ActionHibernate",  "TForm_ActionKillProcess",
+      "TForm_ActionLogoff",       "TForm_ActionMessage",    "TForm_ActionMonitor",
+      "TForm_ActionOpenFile",     "TForm_ActionPlaySound",  "TForm_ActionReboot",
+      "TForm_ActionRunPreset",    "TForm_ActionRunProgram", "TForm_ActionScreenSaver",
+      "TForm_ActionScreenshot",   "TForm_ActionShutdown",   "TForm_ActionSleep",
+      "TForm_ActionUtilities",    "TForm_ActionVolume",     "TForm_EventBattery",
+      "TForm_EventCountdown",     "TForm_EventCPUUsage",    "TForm_EventFileSize",
+      "TForm_EventHardDiskUsage", "TForm_EventLid",         "TForm_EventNetworkUsage",
+      "TForm_EventOnTime",        "TForm_EventPingStops",   "TForm_EventProcess",
+      "TForm_EventUserInactive",  "TForm_EventWeekly",      "TForm_EventWinampStops",
+      "TForm_EventWindow",
   };
   EXPECT_EQ(Names, Expected);
 
@@ -130,7 +132,8 @@ TEST(PlannerFrameClassListTest, TheProgramRegistersActionFramesThenEventFramesIn
     Framed += List->FindFrameFor(typeid(*Kind)) != nullptr;
   for (const auto& Kind : Host.Registry.ActionKinds()) {
     const bool HasFrame = List->FindFrameFor(typeid(*Kind)) != nullptr;
-    const bool WithoutSettings = Kind->ID() == "Lock" || Kind->ID() == "HangUp";
+    const bool WithoutSettings =
+        Kind->ID() == "Lock" || Kind->ID() == "HangUp" || Kind->ID() == "Alarm";
     EXPECT_NE(HasFrame, WithoutSettings) << Kind->ID();
     Framed += HasFrame;
   }

@@ -28,6 +28,7 @@ if(WIN32)
   # The program carries the editor's and the frames' dialog resources.
   target_link_libraries(kolvane PRIVATE kolvane_editor_gui)
   set_property(SOURCE kolvane.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/editor.rc
     ${CMAKE_CURRENT_LIST_DIR}/itemsform.rc
     ${PROJECT_SOURCE_DIR}/src/events/eventframes.rc
     ${PROJECT_SOURCE_DIR}/src/actions/actionframes.rc)

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
 #include <atomic>
 #include <functional>
 #include <string>
@@ -18,6 +16,9 @@
 #include "editor/uFramesHost.h"
 #include "events/eventframes_res.h"
 #include "platform/win32/uWin32Text.h"
+
+// After the project's headers, which reach Windows through uWindows.h: only DROPFILES is needed.
+#include <shlobj.h>
 
 namespace {
 
@@ -123,8 +124,8 @@ TEST_F(ItemsFormTest, CancelEscapeAndTheCloseBoxGiveNothing) {
 }
 
 TEST_F(ItemsFormTest, EditingLoadsTheRowIntoTheFrameAndKeepsTheKind) {
-  const TItemRow Edited{{}, {}, {},
-                        "TEXT=Line one%0ALine two;SECONDS=75;DISABLECANCEL=True;", "Message"};
+  const TItemRow Edited{
+      {}, {}, {}, "TEXT=Line one%0ALine two;SECONDS=75;DISABLECANCEL=True;", "Message"};
   std::string Caption, SaveCaption, Memo, Minutes, Seconds;
   bool ListEnabled = true, CancelChecked = false;
   int Selected = -1;
@@ -137,8 +138,8 @@ TEST_F(ItemsFormTest, EditingLoadsTheRowIntoTheFrameAndKeepsTheKind) {
     Memo = TextOf(GetDlgItem(Frame, IDC_MESSAGE_MEMO));
     Minutes = TextOf(GetDlgItem(Frame, IDC_MESSAGE_EDIT_MINUTES));
     Seconds = TextOf(GetDlgItem(Frame, IDC_MESSAGE_EDIT_SECONDS));
-    CancelChecked = SendDlgItemMessageW(Frame, IDC_MESSAGE_CB_DISABLECANCEL, BM_GETCHECK, 0, 0) ==
-                    BST_CHECKED;
+    CancelChecked =
+        SendDlgItemMessageW(Frame, IDC_MESSAGE_CB_DISABLECANCEL, BM_GETCHECK, 0, 0) == BST_CHECKED;
     Click(Frame, IDC_MESSAGE_CB_STAYONTOP);
     Click(Dialog, IDOK);
   });
@@ -180,15 +181,15 @@ TEST_F(ItemsFormTest, TheLastKindAndItsValuesAreThereTheNextTime) {
     SetText(FrameOf(Dialog), IDC_PING_EDIT_HOST, L"192.0.2.7");
     Click(Dialog, IDCANCEL);
   });
-  std::string Host;
+  std::string Address;
   int Selected = -1;
   const auto Row = ShowWhile(itEvent, nullptr, L"Add Event", [&](HWND Dialog) {
     Selected = static_cast<int>(SendDlgItemMessageW(Dialog, IDC_ITEMS_KINDS, LB_GETCURSEL, 0, 0));
-    Host = TextOf(GetDlgItem(FrameOf(Dialog), IDC_PING_EDIT_HOST));
+    Address = TextOf(GetDlgItem(FrameOf(Dialog), IDC_PING_EDIT_HOST));
     Click(Dialog, IDOK);
   });
   EXPECT_EQ(Selected, EventKind("PingStops"));
-  EXPECT_EQ(Host, "192.0.2.7");
+  EXPECT_EQ(Address, "192.0.2.7");
   EXPECT_EQ(Row->Config, "ADDRESS=192.0.2.7;TRIGGERPERIOD=10;PINGINTERVAL=2;");
 }
 
@@ -203,8 +204,8 @@ TEST_F(ItemsFormTest, EditsTakeOnlyDigitsAndTheArrowsWrapAround) {
       SendMessageW(Hours, WM_CHAR, Letter, 0);
     AfterTyping = TextOf(Hours);
     HWND Arrows = GetDlgItem(Frame, IDD_EVENTONTIME + IDC_HMS_UD_HOURS);
-    NMUPDOWN Step{{Arrows, static_cast<UINT_PTR>(IDD_EVENTONTIME + IDC_HMS_UD_HOURS), UDN_DELTAPOS},
-                  50, 1};
+    NMUPDOWN Step{
+        {Arrows, static_cast<UINT_PTR>(IDD_EVENTONTIME + IDC_HMS_UD_HOURS), UDN_DELTAPOS}, 50, 1};
     SendMessageW(Frame, WM_NOTIFY, Step.hdr.idFrom, reinterpret_cast<LPARAM>(&Step));
     AfterUp = TextOf(Hours);
     Step.iDelta = -1;
@@ -287,12 +288,14 @@ TEST_F(ItemsFormTest, EveryFrameFindsEachOfItsControlsInItsDialogResource) {
     for (const auto& Control : Frame->Controls()) {
       HWND Item = GetDlgItem(View.Handle(), Control->Id());
       EXPECT_NE(Item, nullptr) << Frame->ClassName() << " control " << Control->Id();
-      if (Item && Control->HasCaption() && Control->Kind() != TControlKind::ckButton)
+      if (Item && Control->HasCaption() && Control->Kind() != TControlKind::ckButton) {
         EXPECT_EQ(TextOf(Item), Control->Caption()) << Frame->ClassName();
-      if (auto UpDown = dynamic_cast<TUpDownControl*>(Control.get()); UpDown && Item)
+      }
+      if (auto UpDown = dynamic_cast<TUpDownControl*>(Control.get()); UpDown && Item) {
         EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(Item, UDM_GETBUDDY, 0, 0)),
                   GetDlgItem(View.Handle(), UpDown->Associate().Id()))
             << Frame->ClassName();
+      }
     }
   }
   DestroyWindow(Parent);

@@ -15,7 +15,9 @@
 #include "app/uAutorun.h"
 #include "app/uCommandLine.h"
 #include "app/uKindList.h"
+#include "app/uLanguages.h"
 #include "app/uPlannerRows.h"
+#include "app/uResourceCatalog.h"
 #include "app/uSettings.h"
 #include "app/uStorage.h"
 #include "core/uFilePaths.h"
@@ -30,6 +32,7 @@
 #include "platform/win32/uWin32EventLoop.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
+#include "platform/win32/uWin32LanguageSystem.h"
 #include "platform/win32/uWin32Locale.h"
 #include "platform/win32/uWin32PerformanceData.h"
 #include "platform/win32/uWin32PingSystem.h"
@@ -96,6 +99,13 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
     Storage.MigrateSettings();
   TSettings Settings;
   LoadSettings(Settings, Storage.SettingsFileName());
+
+  // The chosen language is installed now, before any window or other thread exists, and holds
+  // for the whole run; the main window lists the languages in its Language menu.
+  TWin32LanguageSystem LanguageSystem;
+  TLanguages Languages(LanguageSystem, ResourceCatalog());
+  Languages.Start(Storage.ApplicationFolder() + "Languages", Settings.LanguageCode,
+                  Settings.BiDiCode);
 
   // Hooks, the hook library and power registrations of running events are released when the
   // planner's events go, so these outlive the planner.

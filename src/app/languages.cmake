@@ -45,9 +45,9 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 
 if(WIN32)
-  add_library(kolvane_app_gui STATIC passwordform.cpp)
+  add_library(kolvane_app_gui STATIC languagemenu.cpp passwordform.cpp)
   kolvane_target_options(kolvane_app_gui)
-  target_link_libraries(kolvane_app_gui PUBLIC kolvane_protection kolvane_win32)
+  target_link_libraries(kolvane_app_gui PUBLIC kolvane_languages kolvane_protection kolvane_win32)
 
   target_link_libraries(kolvane PRIVATE kolvane_languages kolvane_resource_catalog kolvane_app_gui)
   set_property(SOURCE kolvane.rc APPEND PROPERTY OBJECT_DEPENDS

@@ -45,11 +45,10 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 
 if(WIN32)
-  add_library(kolvane_app_gui STATIC languagemenu.cpp passwordform.cpp)
-  kolvane_target_options(kolvane_app_gui)
-  target_link_libraries(kolvane_app_gui PUBLIC kolvane_languages kolvane_protection kolvane_win32)
-
-  target_link_libraries(kolvane PRIVATE kolvane_languages kolvane_resource_catalog kolvane_app_gui)
+  # The password prompt and the Language submenu join the windows of the application shell.
+  target_sources(kolvane_app_gui PRIVATE languagemenu.cpp passwordform.cpp)
+  target_link_libraries(kolvane_app_gui PUBLIC kolvane_languages kolvane_protection
+                        kolvane_resource_catalog)
   set_property(SOURCE kolvane.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/passwordform.rc ${CMAKE_CURRENT_SOURCE_DIR}/passwordform_res.h)
 endif()

@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers, coverage
 # for the whole of Kolvane's code) and runs each for a while.
 #   bash fuzz/run-fuzzers.sh [seconds per target, default 180] [target ...]
-# Targets: query_string basic_credentials template_parser http_request. Corpora grow in
+# Targets: query_string basic_credentials template_parser http_request po_file. Corpora grow in
 # build/fuzz/corpus; each run logs to build/fuzz/TARGET.log; a crash leaves its input in
 # build/fuzz/ and stops the script.
 set -euo pipefail
@@ -11,7 +11,7 @@ cd "$root"
 seconds=${1:-180}
 shift || true
 targets=("$@")
-((${#targets[@]})) || targets=(query_string basic_credentials template_parser http_request)
+((${#targets[@]})) || targets=(query_string basic_credentials template_parser http_request po_file)
 
 build=build/fuzz
 cmake -S . -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools
   wine64 xvfb xauth
   libboost-dev googletest
-  libssl3 libssl-dev openssl
+  libssl3 libssl-dev openssl gettext
   curl ca-certificates python3
 )
 

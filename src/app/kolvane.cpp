@@ -17,9 +17,13 @@
 #include "app/uCommandLine.h"
 #include "app/uKindList.h"
 #include "app/uItemEditor.h"
+#include "app/uLanguages.h"
 #include "app/uMainUserInterface.h"
 #include "app/uMainWindowModel.h"
+#include "app/passwordform.h"
 #include "app/uPlannerRows.h"
+#include "app/uProtection.h"
+#include "app/uResourceCatalog.h"
 #include "app/uSettings.h"
 #include "app/uStorage.h"
 #include "core/uFilePaths.h"
@@ -38,6 +42,7 @@
 #include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
+#include "platform/win32/uWin32LanguageSystem.h"
 #include "platform/win32/uWin32Locale.h"
 #include "platform/win32/uWin32PerformanceData.h"
 #include "platform/win32/uWin32PingSystem.h"
@@ -107,6 +112,13 @@ int RunKolvane(HINSTANCE Instance) {
     Storage.MigrateSettings();
   TSettings Settings;
   LoadSettings(Settings, Storage.SettingsFileName());
+
+  // The chosen language is installed now, before any window or other thread exists, and holds
+  // for the whole run; the main window lists the languages in its Language menu.
+  TWin32LanguageSystem LanguageSystem;
+  TLanguages Languages(LanguageSystem, ResourceCatalog());
+  Languages.Start(Storage.ApplicationFolder() + "Languages", Settings.LanguageCode,
+                  Settings.BiDiCode);
 
   // Hooks, the hook library and power registrations of running events are released when the
   // planner's events go, so these outlive the planner.
@@ -190,6 +202,11 @@ int RunKolvane(HINSTANCE Instance) {
     return 0;
   }
 
+  // The lock in front of the window and the tray menu. It reads the settings at every check, so
+  // a password set in the options holds at once.
+  TProtection Protection(
+      Settings, [](std::string& Entered) { return AskPassword(kApplicationName, Entered); },
+      UserInterface);
   TMainFormContext Context{Loop,
                            Planner,
                            Rows,
@@ -207,6 +224,7 @@ int RunKolvane(HINSTANCE Instance) {
   MainForm.OnEditItem = [&Editor](HWND Owner, TItemList List, const TItemRow* Edited) {
     return Dialog_Items(Editor, Owner, List == ilEvents ? itEvent : itAction, Edited);
   };
+  MainForm.CheckProtection = [&Protection] { return Protection.CheckProtection(); };
   MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
   MainForm.OnEndSession = [&] {
     Presets.SaveDefaultPresetAtExit(Settings.SaveAndLoadDefaultPreset);

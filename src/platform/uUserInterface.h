@@ -4,8 +4,8 @@
 #include <string>
 
 enum TDialogKind : std::uint8_t { dkInformation, dkWarning, dkError, dkConfirmation };
-enum TDialogButtons : std::uint8_t { dbOK, dbOKCancel, dbYesNo, dbYesNoCancel };
-enum TDialogResult : std::uint8_t { drOK, drCancel, drYes, drNo };
+enum TDialogButtons : std::uint8_t { dbOK, dbOKCancel, dbYesNo, dbYesNoCancel, dbRetryCancel };
+enum TDialogResult : std::uint8_t { drOK, drCancel, drYes, drNo, drRetry };
 
 // Modal questions and notices to the user. Portable code asks through this port so that tests can
 // answer; on Windows it is a message box owned by the main window.

@@ -8,6 +8,8 @@ TDialogResult TSimUserInterface::MessageDialog(const std::string& Caption, const
     FAnswers.pop_front();
     return Result;
   }
+  if (Buttons == TDialogButtons::dbRetryCancel)
+    return TDialogResult::drRetry;
   return Buttons == TDialogButtons::dbYesNo || Buttons == TDialogButtons::dbYesNoCancel
              ? TDialogResult::drYes
              : TDialogResult::drOK;

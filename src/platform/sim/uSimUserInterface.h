@@ -7,7 +7,7 @@
 #include "platform/uUserInterface.h"
 
 // Records every dialog and answers from a script; without a scripted answer the first button of
-// the dialog is taken (OK or Yes), as a user pressing Enter would.
+// the dialog is taken (OK, Yes or Retry), as a user pressing Enter would.
 class TSimUserInterface : public TUserInterface {
  public:
   struct TShown {

@@ -33,6 +33,9 @@ TDialogResult TWin32UserInterface::MessageDialog(const std::string& Caption,
     case TDialogButtons::dbYesNoCancel:
       Style |= MB_YESNOCANCEL;
       break;
+    case TDialogButtons::dbRetryCancel:
+      Style |= MB_RETRYCANCEL;
+      break;
   }
   HWND Owner = FOwner ? FOwner() : nullptr;
   std::wstring Title = Utf8ToWide(Caption.empty() ? std::string("Kolvane") : Caption);
@@ -43,6 +46,8 @@ TDialogResult TWin32UserInterface::MessageDialog(const std::string& Caption,
       return TDialogResult::drNo;
     case IDCANCEL:
       return TDialogResult::drCancel;
+    case IDRETRY:
+      return TDialogResult::drRetry;
     default:
       return TDialogResult::drOK;
   }

@@ -41,3 +41,20 @@ TModalWindows& ModalWindowsPort(const TKoServices& Services) {
 TShutdownPorts ShutdownPortsOf(const TKoServices& Services) {
   return {SystemVersionPort(Services), PowerSessionPort(Services), WindowsPort(Services)};
 }
+
+TDisplay& DisplayPort(const TKoServices& Services) {
+  return Require(Services.Display);
+}
+
+TSoundPlayer& SoundPort(const TKoServices& Services) {
+  return Require(Services.Sound);
+}
+
+TAudioVolume& AudioVolumePort(const TKoServices& Services) {
+  return Require(Services.AudioVolume);
+}
+
+TScreenshotPorts ScreenshotPortsOf(const TKoServices& Services) {
+  return {Require(Services.ScreenCapture), Require(Services.ImageEncoder),
+          SystemVersionPort(Services)};
+}

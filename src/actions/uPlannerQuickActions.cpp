@@ -1,12 +1,17 @@
 #include "actions/uPlannerQuickActions.h"
 
+#include "actions/uActionAlarm.h"
 #include "actions/uActionHangUp.h"
 #include "actions/uActionHibernate.h"
 #include "actions/uActionLock.h"
 #include "actions/uActionLogoff.h"
+#include "actions/uActionMonitor.h"
 #include "actions/uActionReboot.h"
+#include "actions/uActionScreenSaver.h"
 #include "actions/uActionShutdown.h"
 #include "actions/uActionSleep.h"
+#include "actions/uActionVolume.h"
+#include "actions/uPlannerQuickActionsStrings.h"
 #include "core/uPlannerActionsStrings.h"
 #include "core/uStringUtils.h"
 
@@ -20,6 +25,33 @@ TKoQuickAction::TMaker Unforced() {
     auto Config = Action->Config();
     Config.Force = false;
     Action->SetConfig(Config);
+    return Action;
+  };
+}
+
+// The monitor goes off, the volume to the given state; the screen saver is the system's.
+TKoQuickAction::TMaker MonitorOff() {
+  return [](const TKoServices& Services) -> std::unique_ptr<TKoActionObject> {
+    auto Action = TKoActionObject::Create<TKoActionMonitor>(Services);
+    Action->SetConfig({TKoActionMonitor::maTurnOff});
+    return Action;
+  };
+}
+
+TKoQuickAction::TMaker SystemScreenSaver() {
+  return [](const TKoServices& Services) -> std::unique_ptr<TKoActionObject> {
+    auto Action = TKoActionObject::Create<TKoActionScreenSaver>(Services);
+    auto Config = Action->Config();
+    Config.UseCustom = false;
+    Action->SetConfig(Config);
+    return Action;
+  };
+}
+
+TKoQuickAction::TMaker VolumeMuted(bool Mute) {
+  return [Mute](const TKoServices& Services) -> std::unique_ptr<TKoActionObject> {
+    auto Action = TKoActionObject::Create<TKoActionVolume>(Services);
+    Action->SetConfig({Mute});
     return Action;
   };
 }
@@ -49,7 +81,12 @@ TKoQuickActions::TKoQuickActions(const TKoServices& Services) {
   Add("Lock", uplanneractions::name_action_lock, AsCreated<TKoActionLock>());
   Add("Sleep", uplanneractions::name_action_sleep, Unforced<TKoActionSleep>());
   Add("Hibernate", uplanneractions::name_action_hibernate, Unforced<TKoActionHibernate>());
+  Add("MonitorOff", uplannerquickactions::name_qaction_monitoroff, MonitorOff());
+  Add("ScreenSaver", uplanneractions::name_action_screensaver, SystemScreenSaver());
+  Add("VolumeMute", uplannerquickactions::name_qaction_volumemute, VolumeMuted(true));
+  Add("VolumeUnmute", uplannerquickactions::name_qaction_volumeunmute, VolumeMuted(false));
   Add("HangUp", uplanneractions::name_action_hangup, AsCreated<TKoActionHangUp>());
+  Add("Alarm", uplanneractions::name_action_alarm, AsCreated<TKoActionAlarm>());
 }
 
 TKoQuickActionObject* TKoQuickActions::FindQuickAction(std::string_view ID) const {

@@ -27,7 +27,10 @@
 #include "core/uWindowMessages.h"
 #include "events/uCPUUsageData.h"
 #include "events/uSleepWake.h"
+#include "platform/win32/uWin32AudioVolume.h"
+#include "platform/win32/uWin32Display.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
 #include "platform/win32/uWin32Locale.h"
@@ -38,7 +41,9 @@
 #include "platform/win32/uWin32Processes.h"
 #include "platform/win32/uWin32Registry.h"
 #include "platform/win32/uWin32RemoteAccess.h"
+#include "platform/win32/uWin32ScreenCapture.h"
 #include "platform/win32/uWin32Shell.h"
+#include "platform/win32/uWin32SoundPlayer.h"
 #include "platform/win32/uWin32StorageSystem.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
@@ -111,7 +116,14 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   TWin32Shell Shell;
   // Dial-up support is bound once, at start.
   TWin32RemoteAccess RemoteAccess;
-  TWin32ModalWindows ModalWindows(Loop);
+  // The display's commands go through the main window once it exists.
+  HWND MainWindow = nullptr;
+  TWin32Display Display([&MainWindow] { return MainWindow; });
+  TWin32SoundPlayer Sound;
+  TWin32AudioVolume AudioVolume;
+  TWin32ScreenCapture ScreenCapture;
+  TWin32ImageEncoder ImageEncoder;
+  TWin32ModalWindows ModalWindows(Loop, Locale, Sound);
   // Shared with the ping workers, which may still run for a moment after their event is gone.
   auto Ping = std::make_shared<TWin32PingSystem>();
   TKoServices Services{Loop};
@@ -137,6 +149,11 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   Services.IpHelper = &IpHelper;
   Services.Wmi = &Wmi;
   Services.SystemRegistry = &SystemRegistry;
+  Services.Display = &Display;
+  Services.Sound = &Sound;
+  Services.AudioVolume = &AudioVolume;
+  Services.ScreenCapture = &ScreenCapture;
+  Services.ImageEncoder = &ImageEncoder;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);
@@ -175,6 +192,7 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
     UserInterface.MessageDialog({}, ResStr(kolvane::smainwindowfailed), dkError, dbOK);
     return 1;
   }
+  MainWindow = MainForm.Handle();
   Communicator.OnMessage = [&MainForm](const std::string&) { MainForm.ShowAndBringToFront(); };
   // Posted, so the action list that asked for it unwinds before the window goes.
   Planner.OnCloseApplication = [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); };

@@ -1,5 +1,6 @@
 #include "app/uKindList.h"
 
+#include "actions/uActionAlarm.h"
 #include "actions/uActionCloseWindow.h"
 #include "actions/uActionHangUp.h"
 #include "actions/uActionHibernate.h"
@@ -7,13 +8,18 @@
 #include "actions/uActionLock.h"
 #include "actions/uActionLogoff.h"
 #include "actions/uActionMessage.h"
+#include "actions/uActionMonitor.h"
 #include "actions/uActionOpenFile.h"
+#include "actions/uActionPlaySound.h"
 #include "actions/uActionReboot.h"
 #include "actions/uActionRunPreset.h"
 #include "actions/uActionRunProgram.h"
+#include "actions/uActionScreenSaver.h"
+#include "actions/uActionScreenshot.h"
 #include "actions/uActionShutdown.h"
 #include "actions/uActionSleep.h"
 #include "actions/uActionUtilities.h"
+#include "actions/uActionVolume.h"
 #include "core/uKindRegistry.h"
 #include "events/uEventBattery.h"
 #include "events/uEventCPUUsage.h"
@@ -52,8 +58,14 @@ void RegisterKinds(TKoKindRegistry& Registry) {
   Registry.AddActionKind<TKoActionLock>();
   Registry.AddActionKind<TKoActionSleep>();
   Registry.AddActionKind<TKoActionHibernate>();
+  Registry.AddActionKind<TKoActionMonitor>();
+  Registry.AddActionKind<TKoActionScreenSaver>();
+  Registry.AddActionKind<TKoActionScreenshot>();
+  Registry.AddActionKind<TKoActionVolume>();
   Registry.AddActionKind<TKoActionHangUp>();
+  Registry.AddActionKind<TKoActionAlarm>();
   Registry.AddActionKind<TKoActionMessage>();
+  Registry.AddActionKind<TKoActionPlaySound>();
   Registry.AddActionKind<TKoActionRunProgram>();
   Registry.AddActionKind<TKoActionOpenFile>();
   Registry.AddActionKind<TKoActionCloseWindow>();

@@ -2,8 +2,11 @@
 
 #include <memory>
 
+class TAudioVolume;
 class TCPUUsageData;
+class TDisplay;
 class TEventLoop;
+class TImageEncoder;
 class TIpHelper;
 class TLocale;
 class TModalWindows;
@@ -13,7 +16,9 @@ class TPowerSystem;
 class TProcessSystem;
 class TRegistry;
 class TRemoteAccess;
+class TScreenCapture;
 class TShell;
+class TSoundPlayer;
 class TSystemVersion;
 class TUserInput;
 class TUserInterface;
@@ -42,4 +47,9 @@ struct TKoServices {
   TIpHelper* IpHelper = nullptr;
   TWmiLocator* Wmi = nullptr;
   TRegistry* SystemRegistry = nullptr;
+  TDisplay* Display = nullptr;
+  TSoundPlayer* Sound = nullptr;
+  TAudioVolume* AudioVolume = nullptr;
+  TScreenCapture* ScreenCapture = nullptr;
+  TImageEncoder* ImageEncoder = nullptr;
 };

@@ -18,4 +18,8 @@ class TLocale {
   virtual std::string FormatShortDate(TDateTime Date) = 0;
   // The separators of the user's number format; English (United States) ones unless overridden.
   virtual TNumberSeparators NumberSeparators() { return {}; }
+  // The date in the user's long date format (for example Thursday, December 31, 2026).
+  virtual std::string FormatLongDate(TDateTime Date) = 0;
+  // The time of day in the user's long time format, seconds included (for example 9:05:07 PM).
+  virtual std::string FormatLongTime(TDateTime Moment) = 0;
 };

@@ -28,4 +28,7 @@ class TModalWindows {
  public:
   virtual ~TModalWindows() = default;
   virtual TMessageWindowResult ShowMessageWindow(const TMessageWindowOptions& Options) = 0;
+  // The alarm: the time, the date and a looping alarm sound until the user closes it. Raises
+  // EKoException when the window cannot be shown.
+  virtual void ShowAlarmWindow() = 0;
 };

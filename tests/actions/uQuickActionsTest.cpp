@@ -30,16 +30,10 @@ TEST_F(QuickActionsTest, ListedInMenuOrderWithNames) {
     IDs.push_back(Action->GetID());
     Names.push_back(Action->GetName());
   }
-  // Only kinds that exist are listed; those present keep the menu's order.
   const std::vector<std::string> Order = {"Shutdown",   "Reboot",       "Logoff",     "Lock",
                                           "Sleep",      "Hibernate",    "MonitorOff", "ScreenSaver",
                                           "VolumeMute", "VolumeUnmute", "HangUp",     "Alarm"};
-  std::size_t Next = 0;
-  for (const auto& ID : IDs) {
-    while (Next < Order.size() && Order[Next] != ID)
-      ++Next;
-    EXPECT_LT(Next, Order.size()) << ID << " is out of order";
-  }
+  EXPECT_EQ(IDs, Order);
   EXPECT_EQ(Quick.GetQuickActionName("lock"), "Lock Workstation");
   EXPECT_EQ(Quick.GetQuickActionName("nope"), "");
 }
@@ -64,14 +58,38 @@ TEST_F(QuickActionsTest, SessionEndsAndSuspendsNeverForce) {
   EXPECT_EQ(CallsOf("Lock"), std::vector<std::string>{"LockWorkStation"});
 }
 
+TEST_F(QuickActionsTest, DisplayAndSoundCommandsRunTheirActionsWithFixedSettings) {
+  EXPECT_EQ(Quick.GetQuickActionName("monitoroff"), "Turn Off Monitor");
+  EXPECT_EQ(Quick.GetQuickActionName("VOLUMEMUTE"), "Mute Volume");
+  EXPECT_EQ(Quick.GetQuickActionName("VolumeUnmute"), "Unmute Volume");
+  EXPECT_EQ(Quick.GetQuickActionName("ScreenSaver"), "Screen Saver");
+  EXPECT_EQ(Quick.GetQuickActionName("alarm"), "Alarm");
+
+  EXPECT_TRUE(Quick.ExecuteQuickAction("MonitorOff"));
+  EXPECT_TRUE(Quick.ExecuteQuickAction("ScreenSaver"));
+  EXPECT_EQ(Host.Display.Calls,
+            (std::vector<std::string>{"at 500 ms: WM_SYSCOMMAND SC_MONITORPOWER 2",
+                                      "at 1000 ms: WM_SYSCOMMAND SC_SCREENSAVE 0"}));
+  EXPECT_TRUE(Quick.ExecuteQuickAction("volumemute"));
+  EXPECT_TRUE(Quick.ExecuteQuickAction("volumeunmute"));
+  EXPECT_EQ(Host.Sound.Calls, (std::vector<std::string>{"IAudioEndpointVolume SetMute 1",
+                                                        "IAudioEndpointVolume SetMute 0"}));
+  // The alarm returns only when its window has closed.
+  EXPECT_TRUE(Quick.ExecuteQuickAction("Alarm"));
+  EXPECT_EQ(Host.ModalWindows.AlarmsShown, 1);
+}
+
 TEST_F(QuickActionsTest, FailuresAndIndexesOutsideTheListGiveFalse) {
   Host.Machine.PowerCallsSucceed = false;
   EXPECT_FALSE(Quick.ExecuteQuickAction("Shutdown"));
+  Host.Sound.HasEndpoint = false;
+  EXPECT_FALSE(Quick.ExecuteQuickAction("VolumeMute"));
   const int Count = static_cast<int>(Quick.QuickActions().size());
   EXPECT_FALSE(Quick.ExecuteQuickActionByIndex(Count));
   EXPECT_FALSE(Quick.ExecuteQuickActionByIndex(-1));
   Host.Machine.PowerCallsSucceed = true;
   EXPECT_TRUE(Quick.ExecuteQuickActionByIndex(3));
+  EXPECT_FALSE(Quick.ExecuteQuickActionByIndex(12));
 }
 
 }  // namespace

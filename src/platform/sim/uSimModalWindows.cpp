@@ -1,5 +1,7 @@
 #include "platform/sim/uSimModalWindows.h"
 
+#include "core/uKoException.h"
+
 TMessageWindowResult TSimModalWindows::ShowMessageWindow(const TMessageWindowOptions& Options) {
   Shown.push_back(Options);
   if (WhileOpen)
@@ -9,4 +11,12 @@ TMessageWindowResult TSimModalWindows::ShowMessageWindow(const TMessageWindowOpt
   const TMessageWindowResult Result = Answers.front();
   Answers.pop_front();
   return Result;
+}
+
+void TSimModalWindows::ShowAlarmWindow() {
+  if (AlarmFails)
+    throw EKoException("The alarm window could not be shown.");
+  ++AlarmsShown;
+  if (WhileOpen)
+    WhileOpen();
 }

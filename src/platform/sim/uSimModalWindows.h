@@ -11,8 +11,13 @@
 class TSimModalWindows : public TModalWindows {
  public:
   TMessageWindowResult ShowMessageWindow(const TMessageWindowOptions& Options) override;
+  // Counts the alarm in AlarmsShown and runs WhileOpen, as if the user closed it then; raises
+  // when AlarmFails, as a window that cannot be made.
+  void ShowAlarmWindow() override;
 
   std::vector<TMessageWindowOptions> Shown;
+  int AlarmsShown = 0;
+  bool AlarmFails = false;
   std::deque<TMessageWindowResult> Answers;
   std::function<void()> WhileOpen;
 };

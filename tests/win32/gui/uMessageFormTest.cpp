@@ -11,29 +11,9 @@
 #include "actions/messageform.h"
 #include "actions/messageform_res.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "uDialogTestSupport.h"
 
 namespace {
-
-HWND FindDialog(const wchar_t* Title, DWORD TimeoutMs) {
-  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
-  while (GetTickCount64() < Deadline) {
-    HWND Window = nullptr;
-    while ((Window = FindWindowExW(nullptr, Window, L"#32770", Title)) != nullptr) {
-      DWORD Owner = 0;
-      GetWindowThreadProcessId(Window, &Owner);
-      if (Owner == GetCurrentProcessId() && IsWindowVisible(Window))
-        return Window;
-    }
-    Sleep(20);
-  }
-  return nullptr;
-}
-
-std::wstring TextOf(HWND Window) {
-  wchar_t Buffer[512] = {};
-  GetWindowTextW(Window, Buffer, 512);
-  return Buffer;
-}
 
 // Shows the window on this thread while User acts on it from another.
 TMessageWindowResult ShowWhile(const TMessageWindowOptions& Options,
@@ -47,10 +27,6 @@ TMessageWindowResult ShowWhile(const TMessageWindowOptions& Options,
   const TMessageWindowResult Result = Dialog_Message(Loop, Options);
   Worker.join();
   return Result;
-}
-
-void Click(HWND Dialog, int Button) {
-  SendMessageW(GetDlgItem(Dialog, Button), BM_CLICK, 0, 0);
 }
 
 TEST(MessageFormTest, ShowsTheMessageAndTheTimeAndClosesWhenItRunsOut) {

@@ -19,6 +19,7 @@ class TRemoteAccess;
 class TScreenCapture;
 class TShell;
 class TSoundPlayer;
+class TSystemInformation;
 class TSystemVersion;
 class TUserInput;
 class TUserInterface;
@@ -52,4 +53,5 @@ struct TKoServices {
   TAudioVolume* AudioVolume = nullptr;
   TScreenCapture* ScreenCapture = nullptr;
   TImageEncoder* ImageEncoder = nullptr;
+  TSystemInformation* SystemInformation = nullptr;
 };

@@ -32,3 +32,19 @@ inline constexpr TResString snostartanotherinstancedetected{
     "mainform.snostartanotherinstancedetected",
     "Cannot start because another running instance has been detected."};
 }  // namespace mainform
+
+namespace mainform {
+inline constexpr TResString ssavecurrentpresetconfirm{"mainform.ssavecurrentpresetconfirm",
+                                                      "Save current preset?"};
+inline constexpr TResString screatednumlinks{"mainform.screatednumlinks", "Created %d links."};
+inline constexpr TResString swindowhide{"mainform.swindowhide", "Hide"};
+inline constexpr TResString swindowrestore{"mainform.swindowrestore", "Restore"};
+}  // namespace mainform
+
+namespace uplannerevents {
+inline constexpr TResString sevents{"uplannerevents.sevents", "Events"};
+}  // namespace uplannerevents
+
+namespace uplanneractions {
+inline constexpr TResString sactions{"uplanneractions.sactions", "Actions"};
+}  // namespace uplanneractions

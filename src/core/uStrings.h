@@ -44,3 +44,20 @@ inline constexpr TResString msg_balloon_finished{"ustrings.msg_balloon_finished"
 inline constexpr TResString msg_balloon_finished_text{"ustrings.msg_balloon_finished_text",
                                                       "Actions have been executed."};
 }  // namespace ustrings
+
+// Texts of the main window.
+namespace ustrings {
+inline constexpr TResString msg_cant_load_preset_planner_running{
+    "ustrings.msg_cant_load_preset_planner_running",
+    "Cannot load preset while planner is running."};
+inline constexpr TResString msg_save_preset_caption{"ustrings.msg_save_preset_caption",
+                                                    "Save Preset"};
+inline constexpr TResString msg_save_preset_prompt{"ustrings.msg_save_preset_prompt",
+                                                   "Please specify a name for the new preset:"};
+inline constexpr TResString msg_create_links_to_actions_browse{
+    "ustrings.msg_create_links_to_actions_browse", "Place links to actions..."};
+inline constexpr TResString msg_create_links_to_presets_browse{
+    "ustrings.msg_create_links_to_presets_browse", "Place links to presets..."};
+inline constexpr TResString msg_web_interface_disabled{"ustrings.msg_web_interface_disabled",
+                                                       "Web Interface is disabled."};
+}  // namespace ustrings

@@ -2,12 +2,11 @@
 
 #include <array>
 #include <limits>
-#include <system_error>
-#include <thread>
 
 #include "core/uStringUtils.h"
 #include "core/uWindowMessages.h"
 #include "core/uWindowMessenger.h"
+#include "platform/uDetachedThread.h"
 
 namespace {
 
@@ -88,11 +87,10 @@ TPingThread::TPingThread(std::shared_ptr<TPingSystem> Ping,
 void TPingThread::Start(std::unique_ptr<TPingThread> Thread) {
   const std::shared_ptr<TPingResultChannel> Channel = Thread->FMessenger;
   Channel->WorkerStarting();
-  try {
-    std::thread([Self = std::move(Thread)] { Self->Execute(); }).detach();
-  } catch (const std::system_error&) {
+  // The work owns the object; a function object must be copyable, hence the shared pointer.
+  std::shared_ptr<TPingThread> Self = std::move(Thread);
+  if (!StartDetachedThread([Self] { Self->Execute(); }))
     Channel->Report(-1);
-  }
 }
 
 void TPingThread::Execute() noexcept {

@@ -15,4 +15,15 @@ class TUserInterface {
   // Caption empty means the application's title.
   virtual TDialogResult MessageDialog(const std::string& Caption, const std::string& Text,
                                       TDialogKind Kind, TDialogButtons Buttons) = 0;
+  // An input box pre-filled with Value: true, with the text typed, when the user pressed OK.
+  virtual bool InputQuery(const std::string& Caption, const std::string& Prompt,
+                          std::string& Value) {
+    (void)Caption, (void)Prompt, (void)Value;
+    return false;
+  }
+  // A folder chooser: true, with the folder, when the user chose one.
+  virtual bool SelectFolder(const std::string& Title, std::string& Folder) {
+    (void)Title, (void)Folder;
+    return false;
+  }
 };

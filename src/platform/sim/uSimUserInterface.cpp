@@ -12,3 +12,29 @@ TDialogResult TSimUserInterface::MessageDialog(const std::string& Caption, const
              ? TDialogResult::drYes
              : TDialogResult::drOK;
 }
+
+namespace {
+
+bool Take(std::deque<std::optional<std::string>>& Answers, std::string& Value) {
+  if (Answers.empty())
+    return false;
+  const std::optional<std::string> Answer = Answers.front();
+  Answers.pop_front();
+  if (!Answer)
+    return false;
+  Value = *Answer;
+  return true;
+}
+
+}  // namespace
+
+bool TSimUserInterface::InputQuery(const std::string& Caption, const std::string& Prompt,
+                                   std::string& Value) {
+  Asked.push_back(Caption + ": " + Prompt + " [" + Value + "]");
+  return Take(InputAnswers, Value);
+}
+
+bool TSimUserInterface::SelectFolder(const std::string& Title, std::string& Folder) {
+  Asked.push_back(Title);
+  return Take(FolderAnswers, Folder);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <vector>
 
 #include "platform/uUserInterface.h"
@@ -19,9 +20,17 @@ class TSimUserInterface : public TUserInterface {
   TDialogResult MessageDialog(const std::string& Caption, const std::string& Text, TDialogKind Kind,
                               TDialogButtons Buttons) override;
 
+  // Without a scripted answer, input boxes and folder choosers are cancelled.
+  bool InputQuery(const std::string& Caption, const std::string& Prompt,
+                  std::string& Value) override;
+  bool SelectFolder(const std::string& Title, std::string& Folder) override;
+
   void Answer(TDialogResult Result) { FAnswers.push_back(Result); }
 
   std::vector<TShown> Shown;
+  std::deque<std::optional<std::string>> InputAnswers;
+  std::deque<std::optional<std::string>> FolderAnswers;
+  std::vector<std::string> Asked;  // captions and prompts of input boxes, titles of choosers
 
  private:
   std::deque<TDialogResult> FAnswers;

@@ -623,6 +623,35 @@ TEST_F(WebInterfaceTest, SettingsStartRestartAndStopTheInterface) {
   EXPECT_TRUE(UserInterface.Shown.empty());
 }
 
+TEST_F(WebInterfaceTest, SettingsTheServerRefusesAreReportedAndNothingRuns) {
+  Web.SetTemplatesLocation(KOLVANE_WEB_TEMPLATES, "*.html");
+  TTempFolder Missing;
+  Web.SetCertificateFiles(Missing.Text("domain.key"), Missing.Text("domain.crt"));
+  struct TCase {
+    const char* IP;
+    bool HTTPS;
+    const char* Reason;  // part of the warning's text
+  } Cases[] = {
+      {"300.1.2.3", false, "\"300.1.2.3\" is not a valid IP address"},
+      {"localhost", false, "\"localhost\" is not a valid IP address"},
+      // Without its certificate (or without OpenSSL) there is no HTTPS, and no plain HTTP either.
+      {"127.0.0.1", true, ""},
+  };
+  for (const TCase& Case : Cases) {
+    Settings.WebInterfaceIP = Case.IP;
+    Settings.WebInterfaceHTTPS = Case.HTTPS;
+    UserInterface.Shown.clear();
+    EXPECT_FALSE(Web.Start(Settings)) << Case.IP;
+    EXPECT_FALSE(Web.Active());
+    EXPECT_EQ(Web.Port(), 0);
+    ASSERT_EQ(UserInterface.Shown.size(), 1u) << Case.IP;
+    EXPECT_EQ(UserInterface.Shown[0].Kind, dkWarning);
+    EXPECT_EQ(UserInterface.Shown[0].Text.rfind("Failed to start web server: ", 0), 0u)
+        << UserInterface.Shown[0].Text;
+    EXPECT_TRUE(Contains(UserInterface.Shown[0].Text, Case.Reason)) << UserInterface.Shown[0].Text;
+  }
+}
+
 TEST_F(WebInterfaceTest, RestartReloadsTheTemplates) {
   TTemplateCopy Templates;
   Start(Templates.Folder());

@@ -15,6 +15,8 @@
 #include "app/uAutorun.h"
 #include "app/uCommandLine.h"
 #include "app/uKindList.h"
+#include "app/uMainUserInterface.h"
+#include "app/uMainWindowModel.h"
 #include "app/uPlannerRows.h"
 #include "app/uSettings.h"
 #include "app/uStorage.h"
@@ -48,7 +50,6 @@
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
 #include "platform/win32/uWin32UserInput.h"
-#include "platform/win32/uWin32UserInterface.h"
 #include "platform/win32/uWin32WindowSystem.h"
 #include "platform/win32/uWin32Wmi.h"
 
@@ -80,9 +81,11 @@ std::vector<std::string> CommandLineArguments() {
   return Result;
 }
 
-int RunKolvane(HINSTANCE Instance, int ShowCommand) {
+int RunKolvane(HINSTANCE Instance) {
   TWin32EventLoop Loop;
-  TWin32UserInterface UserInterface;
+  // Message boxes belong to the main window once it exists.
+  HWND MainWindow = nullptr;
+  TMainUserInterface UserInterface([&MainWindow] { return MainWindow; });
   // Errors that escape a window message end up here, as the application's general error box.
   Loop.SetExceptionHandler([&UserInterface](std::exception_ptr Error) {
     UserInterface.MessageDialog({}, MessageOf(Error), dkError, dbOK);
@@ -117,7 +120,6 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   // Dial-up support is bound once, at start.
   TWin32RemoteAccess RemoteAccess;
   // The display's commands go through the main window once it exists.
-  HWND MainWindow = nullptr;
   TWin32Display Display([&MainWindow] { return MainWindow; });
   TWin32SoundPlayer Sound;
   TWin32AudioVolume AudioVolume;
@@ -160,11 +162,6 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
 
   TPlannerRows Rows(Registry);
   TPresets Presets(Storage.StorageFolder(), Registry, Rows, UserInterface);
-  Planner.OnPrepare = [&] { Rows.PreparePlanner(Planner); };
-  Planner.PresetLoader = [&](const std::string& Name) { return Presets.LoadPreset(Name); };
-  Planner.OnMessage = [&](TKoPlannerMessageKind Kind, const std::string& Text) {
-    UserInterface.MessageDialog({}, Text, Kind == kpmError ? dkError : dkWarning, dbOK);
-  };
 
   // First pass over the command line: what ends the process before any window exists.
   const TCommandLine CommandLine = ParseCommandLine(CommandLineArguments());
@@ -187,16 +184,29 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
     return 0;
   }
 
-  TForm_Main MainForm(Instance);
-  if (!MainForm.Create(ShowCommand)) {
+  TMainFormContext Context{Loop,     Planner,      Rows,
+                           Presets,  Settings,     UserInterface,
+                           QuickActions, Shell, Storage.ApplicationFileName(),
+                           Storage.ApplicationFolder()};
+  TForm_Main MainForm(Instance, Context);
+  MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
+  MainForm.OnEndSession = [&] {
+    Presets.SaveDefaultPresetAtExit(Settings.SaveAndLoadDefaultPreset);
+    (void)SaveSettings(Settings, Storage.SettingsFileName());
+  };
+  // The planner's Run Preset outcome loads into the lists the window shows.
+  Planner.PresetLoader = [&](const std::string& Name) {
+    const bool Loaded = Presets.LoadPreset(Name);
+    MainForm.ShowRows();
+    return Loaded;
+  };
+  Presets.LoadDefaultPresetAtStart(Settings.SaveAndLoadDefaultPreset);
+  if (!MainForm.Create(StartsHidden(Settings))) {
     UserInterface.MessageDialog({}, ResStr(kolvane::smainwindowfailed), dkError, dbOK);
     return 1;
   }
   MainWindow = MainForm.Handle();
   Communicator.OnMessage = [&MainForm](const std::string&) { MainForm.ShowAndBringToFront(); };
-  // Posted, so the action list that asked for it unwinds before the window goes.
-  Planner.OnCloseApplication = [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); };
-  MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
 
   // Sleep and wake-up stop and start the planner as the user chose.
   TPowerEventMonitor PowerMonitor(Services);
@@ -207,14 +217,15 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
   };
   PowerMonitor.Start(pmfSuspendResume);
 
-  Presets.LoadDefaultPresetAtStart(Settings.SaveAndLoadDefaultPreset);
   if (Settings.StartEventsOnProgramLaunch && CommandLine.Switch != clsPreset)
     Planner.Start(StartSilent);
 
   // Second pass: the preset named on the command line, started once the main loop runs.
   if (CommandLine.Switch == clsPreset) {
     try {
-      if (Presets.LoadPreset(CommandLine.Argument))
+      const bool Loaded = Presets.LoadPreset(CommandLine.Argument);
+      MainForm.ShowRows();
+      if (Loaded)
         PostMessageW(MainForm.Handle(), WM_START_AFTER_PRESET, 0, 0);
       else
         UserInterface.MessageDialog(
@@ -239,9 +250,9 @@ int RunKolvane(HINSTANCE Instance, int ShowCommand) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int ShowCommand) {
+int WINAPI wWinMain(HINSTANCE Instance, HINSTANCE, PWSTR, int) {
   try {
-    return RunKolvane(Instance, ShowCommand);
+    return RunKolvane(Instance);
   } catch (const std::exception& Error) {
     MessageBoxW(nullptr, Utf8ToWide(Error.what()).c_str(), L"Kolvane", MB_ICONERROR | MB_OK);
     return 1;

@@ -8,3 +8,14 @@ std::string VersionText(unsigned Major, unsigned Minor, unsigned Release, unsign
     Text += "." + std::to_string(Build) + " Beta";
   return Text;
 }
+
+std::string VersionCopyText(std::string_view Product, std::string_view Version,
+                            std::string_view BuildDate) {
+  std::string Text(Product);
+  Text += ' ';
+  Text += Version;
+  Text += " (";
+  Text += BuildDate;
+  Text += ')';
+  return Text;
+}

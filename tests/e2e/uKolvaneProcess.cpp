@@ -1,5 +1,7 @@
 #include "uKolvaneProcess.h"
 
+#include <commctrl.h>
+
 #include <fstream>
 
 namespace {
@@ -10,6 +12,40 @@ std::wstring ExecutableBesideThisTest(const wchar_t* Name) {
   std::wstring Folder(Path, Length);
   return Folder.substr(0, Folder.find_last_of(L"\\/") + 1) + Name;
 }
+
+// Memory inside another process, freed with the object.
+class TRemoteMemory {
+ public:
+  TRemoteMemory(HANDLE Process, std::size_t Size)
+      : FProcess(Process),
+        FAddress(VirtualAllocEx(Process, nullptr, Size, MEM_COMMIT, PAGE_READWRITE)) {}
+  ~TRemoteMemory() {
+    if (FAddress)
+      VirtualFreeEx(FProcess, FAddress, 0, MEM_RELEASE);
+  }
+  TRemoteMemory(const TRemoteMemory&) = delete;
+  TRemoteMemory& operator=(const TRemoteMemory&) = delete;
+
+  void* Address() const { return FAddress; }
+  bool Write(std::size_t Offset, const void* Data, std::size_t Size) const {
+    return WriteProcessMemory(FProcess, static_cast<char*>(FAddress) + Offset, Data, Size,
+                              nullptr) != FALSE;
+  }
+  std::wstring ReadText(std::size_t Offset, std::size_t Chars) const {
+    std::wstring Text(Chars, L'\0');
+    if (!ReadProcessMemory(FProcess, static_cast<char*>(FAddress) + Offset, Text.data(),
+                           Chars * sizeof(wchar_t), nullptr))
+      return L"<unreadable>";
+    Text.resize(wcsnlen(Text.c_str(), Chars));
+    return Text;
+  }
+
+ private:
+  HANDLE FProcess;
+  void* FAddress;
+};
+
+constexpr std::size_t kTextChars = 512;
 
 }  // namespace
 
@@ -79,4 +115,40 @@ std::wstring WindowText(HWND Window) {
   wchar_t Buffer[1024] = {};
   GetWindowTextW(Window, Buffer, 1024);
   return Buffer;
+}
+
+std::wstring TKolvaneProcess::StatusBarText(HWND StatusBar, int Part) const {
+  TRemoteMemory Buffer(FProcess.get(), kTextChars * sizeof(wchar_t));
+  if (!Buffer.Address())
+    return L"<no memory>";
+  // SB_GETTEXTW has no size; the length comes first.
+  const auto Length = LOWORD(SendMessageW(StatusBar, SB_GETTEXTLENGTHW, Part, 0));
+  if (Length >= kTextChars)
+    return L"<too long>";
+  SendMessageW(StatusBar, SB_GETTEXTW, Part, reinterpret_cast<LPARAM>(Buffer.Address()));
+  return Buffer.ReadText(0, Length + 1);
+}
+
+std::wstring TKolvaneProcess::ListViewText(HWND List, int Row, int Column) const {
+  const std::size_t TextOffset = sizeof(LVITEMW);
+  TRemoteMemory Buffer(FProcess.get(), TextOffset + kTextChars * sizeof(wchar_t));
+  if (!Buffer.Address())
+    return L"<no memory>";
+  LVITEMW Item{};
+  Item.iSubItem = Column;
+  Item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(Buffer.Address()) + TextOffset);
+  Item.cchTextMax = static_cast<int>(kTextChars);
+  if (!Buffer.Write(0, &Item, sizeof Item))
+    return L"<unwritable>";
+  SendMessageW(List, LVM_GETITEMTEXTW, Row, reinterpret_cast<LPARAM>(Buffer.Address()));
+  return Buffer.ReadText(TextOffset, kTextChars);
+}
+
+bool TKolvaneProcess::SelectListViewRow(HWND List, int Row) const {
+  TRemoteMemory Buffer(FProcess.get(), sizeof(LVITEMW));
+  LVITEMW Item{};
+  Item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  Item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  return Buffer.Address() && Buffer.Write(0, &Item, sizeof Item) &&
+         SendMessageW(List, LVM_SETITEMSTATE, Row, reinterpret_cast<LPARAM>(Buffer.Address()));
 }

@@ -38,6 +38,13 @@ class TKolvaneProcess {
   // A window of the process with the class and title, once visible.
   HWND WaitForWindow(const wchar_t* ClassName, const wchar_t* Title, DWORD TimeoutMs) const;
 
+  // Texts of its common controls, read through memory lent inside the process, as those
+  // controls only take buffers of their own process.
+  std::wstring StatusBarText(HWND StatusBar, int Part) const;
+  std::wstring ListViewText(HWND List, int Row, int Column) const;
+  // Makes Row the selected and focused row, as a click would.
+  bool SelectListViewRow(HWND List, int Row) const;
+
  private:
   TKernelHandle FProcess;
   DWORD FId = 0;

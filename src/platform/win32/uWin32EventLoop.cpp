@@ -127,6 +127,7 @@ void TWin32EventLoop::ProcessMessages() {
       PostQuitMessage(static_cast<int>(Message.wParam));
       return;
     }
+    if (PreTranslateMessage && PreTranslateMessage(Message)) continue;
     TranslateMessage(&Message);
     DispatchMessageW(&Message);
   }
@@ -147,6 +148,7 @@ bool TWin32EventLoop::Wait(std::uint32_t Milliseconds) {
 int TWin32EventLoop::Run() {
   MSG Message;
   while (GetMessageW(&Message, nullptr, 0, 0) > 0) {
+    if (PreTranslateMessage && PreTranslateMessage(Message)) continue;
     TranslateMessage(&Message);
     DispatchMessageW(&Message);
   }

@@ -25,6 +25,10 @@ class TWin32EventLoop : public TEventLoop {
   // Runs the thread's message loop until WM_QUIT and returns its exit code.
   int Run();
 
+  // Sees every message the loop takes before it is dispatched (keyboard accelerators, dialog
+  // navigation); true when it handled the message.
+  std::function<bool(MSG&)> PreTranslateMessage;
+
   // Reports an error that escaped a handler; window procedures must not let it unwind into
   // the system.
   void ReportException(std::exception_ptr Error) noexcept;

@@ -20,10 +20,15 @@ using TWindowHandle =
 using TKernelHandle = std::unique_ptr<void, TWin32HandleDeleter<HANDLE, ::CloseHandle>>;
 using TModuleHandle =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
-using TFontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>,
-                                    TWin32HandleDeleter<HFONT, [](HFONT Font) { DeleteObject(Font); }>>;
+inline BOOL DeleteFontHandle(HFONT Font) { return DeleteObject(Font); }
+using TFontHandle =
+    std::unique_ptr<std::remove_pointer_t<HFONT>, TWin32HandleDeleter<HFONT, DeleteFontHandle>>;
 using TIconHandle =
     std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
+using TMenuHandle =
+    std::unique_ptr<std::remove_pointer_t<HMENU>, TWin32HandleDeleter<HMENU, ::DestroyMenu>>;
+using TAcceleratorHandle = std::unique_ptr<std::remove_pointer_t<HACCEL>,
+                                           TWin32HandleDeleter<HACCEL, ::DestroyAcceleratorTable>>;
 using TRegistryKeyHandle =
     std::unique_ptr<std::remove_pointer_t<HKEY>, TWin32HandleDeleter<HKEY, ::RegCloseKey>>;
 

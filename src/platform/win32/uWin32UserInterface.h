@@ -12,6 +12,6 @@ class TWin32UserInterface : public TUserInterface {
   TDialogResult MessageDialog(const std::string& Caption, const std::string& Text, TDialogKind Kind,
                               TDialogButtons Buttons) override;
 
- private:
+ protected:
   std::function<HWND()> FOwner;
 };

@@ -10,6 +10,9 @@
 
 #undef PostMessage
 #undef SendMessage
+// The common controls' message macros send through SNDMSG; keep them on the wide function.
+#undef SNDMSG
+#define SNDMSG ::SendMessageW
 #undef SendMessageTimeout
 #undef CreateEvent
 #undef CreateWindow

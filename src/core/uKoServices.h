@@ -6,6 +6,7 @@ class TAudioVolume;
 class TCPUUsageData;
 class TDisplay;
 class TEventLoop;
+class TFileDialogs;
 class TImageEncoder;
 class TIpHelper;
 class TLocale;
@@ -54,4 +55,5 @@ struct TKoServices {
   TScreenCapture* ScreenCapture = nullptr;
   TImageEncoder* ImageEncoder = nullptr;
   TSystemInformation* SystemInformation = nullptr;
+  TFileDialogs* FileDialogs = nullptr;  // the configuration frames' browse buttons
 };

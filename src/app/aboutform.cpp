@@ -12,6 +12,7 @@
 #include "platform/win32/uWin32Clipboard.h"
 #include "platform/win32/uWin32ModalScope.h"
 #include "platform/win32/uWin32Text.h"
+#include "platform/win32/uWin32WindowPlacement.h"
 
 namespace {
 
@@ -43,19 +44,6 @@ std::string ModuleVersionText() {
                      HIWORD(Info->dwFileVersionLS), LOWORD(Info->dwFileVersionLS));
 }
 
-void CenterOn(HWND Window, HWND Owner) {
-  RECT Box;
-  GetWindowRect(Window, &Box);
-  RECT Area;
-  if (Owner && IsWindowVisible(Owner))
-    GetWindowRect(Owner, &Area);
-  else
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Area, 0);
-  const int Width = Box.right - Box.left;
-  const int Height = Box.bottom - Box.top;
-  SetWindowPos(Window, HWND_TOPMOST, Area.left + (Area.right - Area.left - Width) / 2,
-               Area.top + (Area.bottom - Area.top - Height) / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-}
 
 }  // namespace
 
@@ -177,7 +165,7 @@ void TForm_About::SetUp(HWND Window, HWND Owner) {
   if (FTitleFont)
     SendDlgItemMessageW(Window, IDC_ABOUT_PRODUCT, WM_SETFONT,
                         reinterpret_cast<WPARAM>(FTitleFont.get()), FALSE);
-  CenterOn(Window, Owner);
+  CentreOnOwner(Window, Owner);
 }
 
 void TForm_About::Close(HWND Window) {

@@ -13,6 +13,7 @@
 #include "core/uKoException.h"
 #include "platform/win32/uWin32ModalScope.h"
 #include "platform/win32/uWin32Text.h"
+#include "platform/win32/uWin32WindowPlacement.h"
 
 namespace {
 
@@ -84,7 +85,7 @@ class TForm_Items {
     RECT Bounds{};
     GetWindowRect(FWindow, &Bounds);
     FMinimumSize = {Bounds.right - Bounds.left, Bounds.bottom - Bounds.top};
-    CentreOnOwner();
+    CentreOnOwner(FWindow, GetWindow(FWindow, GW_OWNER));
 
     FEditor.ConfigBox().OnInsert = [this](TConfigFrame& Frame) { ShowFrameView(Frame); };
     FEditor.ConfigBox().OnRemove = [this](TConfigFrame&) { FView.reset(); };
@@ -102,19 +103,6 @@ class TForm_Items {
     FEditor.ConfigBox().OnInsert = nullptr;
     FEditor.ConfigBox().OnRemove = nullptr;
     FView.reset();
-  }
-
-  void CentreOnOwner() {
-    RECT Window{}, Area{};
-    GetWindowRect(FWindow, &Window);
-    HWND Owner = GetWindow(FWindow, GW_OWNER);
-    if (!Owner || !IsWindowVisible(Owner) || IsIconic(Owner) || !GetWindowRect(Owner, &Area))
-      SystemParametersInfoW(SPI_GETWORKAREA, 0, &Area, 0);
-    const int Width = Window.right - Window.left;
-    const int Height = Window.bottom - Window.top;
-    const int Left = Area.left + ((Area.right - Area.left) - Width) / 2;
-    const int Top = Area.top + ((Area.bottom - Area.top) - Height) / 2;
-    SetWindowPos(FWindow, nullptr, Left, Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   INT_PTR Command(int Id, int Notification) {

@@ -9,12 +9,14 @@
 
 #include "actions/uPlannerQuickActions.h"
 #include "actions/uWin32ModalWindows.h"
+#include "app/itemsform.h"
 #include "app/mainform.h"
 #include "app/uAppCommunicator.h"
 #include "app/uAppStrings.h"
 #include "app/uAutorun.h"
 #include "app/uCommandLine.h"
 #include "app/uKindList.h"
+#include "app/uItemEditor.h"
 #include "app/uMainUserInterface.h"
 #include "app/uMainWindowModel.h"
 #include "app/uPlannerRows.h"
@@ -32,6 +34,7 @@
 #include "platform/win32/uWin32AudioVolume.h"
 #include "platform/win32/uWin32Display.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32FileDialogs.h"
 #include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
@@ -156,6 +159,9 @@ int RunKolvane(HINSTANCE Instance) {
   Services.AudioVolume = &AudioVolume;
   Services.ScreenCapture = &ScreenCapture;
   Services.ImageEncoder = &ImageEncoder;
+  // The configuration frames' pickers belong to the editor window, whichever is open.
+  TWin32FileDialogs FileDialogs;
+  Services.FileDialogs = &FileDialogs;
   TKoKindRegistry Registry(Services);
   RegisterKinds(Registry);
   TKoQuickActions QuickActions(Services);
@@ -184,11 +190,23 @@ int RunKolvane(HINSTANCE Instance) {
     return 0;
   }
 
-  TMainFormContext Context{Loop,     Planner,      Rows,
-                           Presets,  Settings,     UserInterface,
-                           QuickActions, Shell, Storage.ApplicationFileName(),
+  TMainFormContext Context{Loop,
+                           Planner,
+                           Rows,
+                           Presets,
+                           Settings,
+                           UserInterface,
+                           QuickActions,
+                           Shell,
+                           Storage.ApplicationFileName(),
                            Storage.ApplicationFolder()};
   TForm_Main MainForm(Instance, Context);
+  // The editor keeps each frame's values from one opening to the next.
+  TItemEditor Editor(Registry,
+                     TPlannerFrameContext{Services, [&] { return Presets.ListPresets(); }});
+  MainForm.OnEditItem = [&Editor](HWND Owner, TItemList List, const TItemRow* Edited) {
+    return Dialog_Items(Editor, Owner, List == ilEvents ? itEvent : itAction, Edited);
+  };
   MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
   MainForm.OnEndSession = [&] {
     Presets.SaveDefaultPresetAtExit(Settings.SaveAndLoadDefaultPreset);

@@ -130,6 +130,28 @@ TEST(MainWindowTest, ShowsTheDefaultPresetAndRunsItFromTheKeyboardCommands) {
   EXPECT_EQ(Preset.find("TIME=1:00:00"), std::string::npos) << "the removed event stays removed";
 }
 
+TEST(MainWindowTest, AnEventAddedInTheEditorBecomesARowAndThePanelGoes) {
+  TKolvaneCopy Copy;
+  TKolvaneProcess Kolvane(Copy);
+  HWND Window = Kolvane.WaitForMainWindow(20000);
+  ASSERT_NE(Window, nullptr);
+  HWND Events = GetDlgItem(Window, IDC_EVENTS);
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(Window, IDC_ADD_EVENT_PANEL)));
+
+  PostMessageW(Window, WM_COMMAND, CMD_ADD_EVENT, 0);
+  HWND Editor = Kolvane.WaitForWindow(L"#32770", L"Add Event", 20000);
+  ASSERT_NE(Editor, nullptr) << "F2 did not open the editor";
+  // The first kind, Countdown, is chosen with its default of ten minutes.
+  PostMessageW(Editor, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(WaitUntil([&] { return SendMessageW(Events, LVM_GETITEMCOUNT, 0, 0) == 1; }, 10000));
+  EXPECT_EQ(Kolvane.ListViewText(Events, 0, 0), L"Countdown");
+  EXPECT_EQ(Kolvane.ListViewText(Events, 0, 1), L"Wait 0:10:00");
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(Window, IDC_ADD_EVENT_PANEL)));
+
+  PostMessageW(Window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(Kolvane.WaitForExit(20000), 0u);
+}
+
 TEST(MainWindowTest, ClosingHidesToTheTrayWhenAskedAndExitEndsTheProgram) {
   TKolvaneCopy Copy;
   Copy.WriteFile("Settings.ini", "[General]\r\nMinimizeOnCloseClick=1\r\n");

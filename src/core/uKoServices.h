@@ -20,6 +20,7 @@ class TRemoteAccess;
 class TScreenCapture;
 class TShell;
 class TSoundPlayer;
+class TSystemInformation;
 class TSystemVersion;
 class TUserInput;
 class TUserInterface;
@@ -53,5 +54,6 @@ struct TKoServices {
   TAudioVolume* AudioVolume = nullptr;
   TScreenCapture* ScreenCapture = nullptr;
   TImageEncoder* ImageEncoder = nullptr;
+  TSystemInformation* SystemInformation = nullptr;
   TFileDialogs* FileDialogs = nullptr;  // the configuration frames' browse buttons
 };

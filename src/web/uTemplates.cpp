@@ -231,13 +231,20 @@ void TTemplate::LoadFromStream(std::istream& Stream) {
 
 void TTemplates::LoadFromFolder(const std::string& Folder, std::string_view Mask) {
   const std::string Prefix = IncludeTrailingPathDelimiter(Folder);
-  for (const auto& Entry : std::filesystem::directory_iterator(Utf8ToPath(Folder))) {
-    if (Entry.is_directory())
+  // A missing or unreadable folder is a broken installation: say which folder, rather than
+  // serving pages that all fail for want of their templates.
+  std::error_code Error;
+  std::filesystem::directory_iterator Entry(Utf8ToPath(Folder), Error);
+  for (; !Error && Entry != std::filesystem::directory_iterator(); Entry.increment(Error)) {
+    std::error_code KindError;
+    if (Entry->is_directory(KindError))
       continue;
-    const std::string Name = PathToUtf8(Entry.path().filename());
+    const std::string Name = PathToUtf8(Entry->path().filename());
     if (MatchesFileMask(Name, Mask))
       LoadFromFile(Prefix + Name);
   }
+  if (Error)
+    throw ETemplateError(Format(ResStr(utemplates::scannotopenfolder), {Folder}));
 }
 
 TTemplate& TTemplates::LoadFromFile(const std::string& FileName) {

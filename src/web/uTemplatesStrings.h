@@ -20,4 +20,6 @@ inline constexpr TResString snestedtoodeeply{
     "utemplates.snestedtoodeeply", "Template blocks are nested more than %d levels deep: "};
 inline constexpr TResString scannotopenfile{"utemplates.scannotopenfile",
                                             "Unable to open file \"%s\"."};
+inline constexpr TResString scannotopenfolder{"utemplates.scannotopenfolder",
+                                              "Unable to open folder \"%s\"."};
 }  // namespace utemplates

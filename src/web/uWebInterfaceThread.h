@@ -10,7 +10,7 @@ class TWebInterfaceThreadOwner {
   virtual void ProcessEvents(int TimeoutMs) = 0;
 
  protected:
-  ~TWebInterfaceThreadOwner() = default;
+  virtual ~TWebInterfaceThreadOwner() = default;
 };
 
 // The web interface's serving thread: calls the owner's ProcessEvents with 100 ms again and

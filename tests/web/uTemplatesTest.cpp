@@ -274,6 +274,13 @@ TEST_F(TemplateFolderTest, OneBadFileStopsTheLoadWithItsError) {
   EXPECT_EQ(Templates.Count(), 0u);
   EXPECT_THROW(Templates.LoadFromFile(Folder() + "/missing.html"), EKoException);
   EXPECT_EQ(Templates.Count(), 0u);
+  const std::string MissingFolder = Folder() + "/missing";
+  try {
+    Templates.LoadFromFolder(MissingFolder, "*.html");
+    ADD_FAILURE() << "no error";
+  } catch (const ETemplateError& Error) {
+    EXPECT_EQ(Error.what(), "Unable to open folder \"" + MissingFolder + "\".");
+  }
 }
 
 TEST_F(TemplateFolderTest, BytesReachThePageUnchanged) {

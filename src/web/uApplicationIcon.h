@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string_view>
+
+// The bytes of the program's icon file, the same file its resources are built from.
+std::string_view ApplicationIconFile();

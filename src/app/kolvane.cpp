@@ -1,6 +1,7 @@
 // Kolvane's main routine: the fixed order in which the program's services come up, the command
 // line, the main loop and the final save.
 
+#include <atomic>
 #include <exception>
 #include <filesystem>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "actions/uWin32ModalWindows.h"
 #include "app/itemsform.h"
 #include "app/mainform.h"
+#include "app/optionsform.h"
 #include "app/uAppCommunicator.h"
 #include "app/uAppStrings.h"
 #include "app/uAutorun.h"
@@ -25,6 +27,8 @@
 #include "app/uProtection.h"
 #include "app/uResourceCatalog.h"
 #include "app/uSettings.h"
+#include "app/uSleepPrevention.h"
+#include "app/uWebInterfaceControl.h"
 #include "app/uStorage.h"
 #include "core/uFilePaths.h"
 #include "core/uFormat.h"
@@ -38,12 +42,15 @@
 #include "platform/win32/uWin32AudioVolume.h"
 #include "platform/win32/uWin32Display.h"
 #include "platform/win32/uWin32EventLoop.h"
+#include "platform/win32/uWin32ExecutionState.h"
 #include "platform/win32/uWin32FileDialogs.h"
 #include "platform/win32/uWin32ImageEncoder.h"
 #include "platform/win32/uWin32InstanceChannel.h"
 #include "platform/win32/uWin32IpHelper.h"
 #include "platform/win32/uWin32LanguageSystem.h"
+#include "platform/win32/uWin32LocalNetwork.h"
 #include "platform/win32/uWin32Locale.h"
+#include "platform/win32/uWin32MessagePoster.h"
 #include "platform/win32/uWin32PerformanceData.h"
 #include "platform/win32/uWin32PingSystem.h"
 #include "platform/win32/uWin32PowerSession.h"
@@ -55,10 +62,12 @@
 #include "platform/win32/uWin32Shell.h"
 #include "platform/win32/uWin32SoundPlayer.h"
 #include "platform/win32/uWin32StorageSystem.h"
+#include "platform/win32/uWin32SystemInformation.h"
 #include "platform/win32/uWin32SystemVersion.h"
 #include "platform/win32/uWin32Text.h"
 #include "platform/win32/uWin32UserInput.h"
 #include "platform/win32/uWin32WindowSystem.h"
+#include "web/uWebInterface.h"
 #include "platform/win32/uWin32Wmi.h"
 
 #include <shellapi.h>
@@ -67,6 +76,18 @@ namespace {
 
 constexpr char kVendorName[] = "Tulmo";
 constexpr char kApplicationName[] = "Kolvane";
+
+// The options dialog's hold on the web interface.
+class TWebInterfaceSwitch final : public TWebInterfaceControl {
+ public:
+  explicit TWebInterfaceSwitch(TWebInterface& Web) : FWeb(Web) {}
+  bool Active() const override { return FWeb.Active(); }
+  void Restart(const TSettings& Settings) override { (void)FWeb.Restart(Settings); }
+  void Stop() override { FWeb.Stop(); }
+
+ private:
+  TWebInterface& FWeb;
+};
 
 std::string MessageOf(std::exception_ptr Error) {
   try {
@@ -92,8 +113,9 @@ std::vector<std::string> CommandLineArguments() {
 int RunKolvane(HINSTANCE Instance) {
   TWin32EventLoop Loop;
   // Message boxes belong to the main window once it exists.
-  HWND MainWindow = nullptr;
-  TMainUserInterface UserInterface([&MainWindow] { return MainWindow; });
+  // Read by the web interface's serving thread too.
+  std::atomic<HWND> MainWindow = nullptr;
+  TMainUserInterface UserInterface([&MainWindow] { return MainWindow.load(); });
   // Errors that escape a window message end up here, as the application's general error box.
   Loop.SetExceptionHandler([&UserInterface](std::exception_ptr Error) {
     UserInterface.MessageDialog({}, MessageOf(Error), dkError, dbOK);
@@ -135,7 +157,7 @@ int RunKolvane(HINSTANCE Instance) {
   // Dial-up support is bound once, at start.
   TWin32RemoteAccess RemoteAccess;
   // The display's commands go through the main window once it exists.
-  TWin32Display Display([&MainWindow] { return MainWindow; });
+  TWin32Display Display([&MainWindow] { return MainWindow.load(); });
   TWin32SoundPlayer Sound;
   TWin32AudioVolume AudioVolume;
   TWin32ScreenCapture ScreenCapture;
@@ -171,6 +193,8 @@ int RunKolvane(HINSTANCE Instance) {
   Services.AudioVolume = &AudioVolume;
   Services.ScreenCapture = &ScreenCapture;
   Services.ImageEncoder = &ImageEncoder;
+  TWin32SystemInformation SystemInformation;
+  Services.SystemInformation = &SystemInformation;
   // The configuration frames' pickers belong to the editor window, whichever is open.
   TWin32FileDialogs FileDialogs;
   Services.FileDialogs = &FileDialogs;
@@ -207,16 +231,32 @@ int RunKolvane(HINSTANCE Instance) {
   TProtection Protection(
       Settings, [](std::string& Entered) { return AskPassword(kApplicationName, Entered); },
       UserInterface);
-  TMainFormContext Context{Loop,
-                           Planner,
-                           Rows,
-                           Presets,
-                           Settings,
-                           UserInterface,
-                           QuickActions,
-                           Shell,
-                           Storage.ApplicationFileName(),
-                           Storage.ApplicationFolder()};
+  // The web interface answers on its own thread and hands the main window what only the GUI
+  // thread may do as posted messages.
+  const std::string ProgramFolder = Storage.ApplicationFolder();
+  TWebInterface Web({Services, QuickActions, [&Presets] { return Presets.ListPresets(); },
+                     Win32MessagePoster([&MainWindow] { return MainWindow.load(); })});
+  Web.SetTemplatesLocation(WebInterfaceTemplatesFolder(ProgramFolder),
+                           std::string(kWebInterfaceTemplatesMask));
+  Web.SetCertificateFiles(WebInterfaceKeyFile(ProgramFolder),
+                          WebInterfaceCertificateFile(ProgramFolder));
+  TWebInterfaceSwitch WebSwitch(Web);
+
+  // One stay-awake request for the whole program: the planner's runs and the options dialog.
+  TWin32ExecutionState ExecutionState;
+  TSleepPrevention SleepPrevention(ExecutionState, SystemVersion);
+  TWin32LocalNetwork LocalNetwork;
+
+  Languages.ScanLanguages(ProgramFolder + "Languages", ProgramFolder + "Languages\\Flags");
+  Languages.OnLanguageSelected = [&](const std::string& Code) {
+    if (const auto Notice = ApplyLanguageChoice(Settings.LanguageCode, Languages, Code))
+      UserInterface.MessageDialog({}, *Notice, dkInformation, dbOK);
+  };
+
+  TMainFormContext Context{Loop,          Planner,   Rows,
+                           Presets,       Settings,  UserInterface,
+                           QuickActions,  Shell,     Storage.ApplicationFileName(),
+                           ProgramFolder, &Languages};
   TForm_Main MainForm(Instance, Context);
   // The editor keeps each frame's values from one opening to the next.
   TItemEditor Editor(Registry,
@@ -226,6 +266,43 @@ int RunKolvane(HINSTANCE Instance) {
   };
   MainForm.CheckProtection = [&Protection] { return Protection.CheckProtection(); };
   MainForm.OnStartAfterPreset = [&Planner] { Planner.Start(StartSilent | StartIfIdle); };
+  MainForm.Model().KeepSystemAwake = [&SleepPrevention](bool KeepAwake) {
+    return KeepAwake ? SleepPrevention.PreventSystemSleep() : SleepPrevention.AllowSystemSleep();
+  };
+  TOptionsPage OptionsPage = opGeneral;
+  const TOptionsServices OptionsServices{
+      SystemRegistry,
+      Storage.ApplicationFileName(),
+      WebSwitch,
+      LocalNetwork,
+      SleepPrevention,
+      UserInterface,
+      [&Planner] { return Planner.IsRunning(); },
+      [&MainForm](bool Visible) { MainForm.SetTrayIconVisible(Visible); },
+      [&MainForm](bool Increase) { MainForm.SetTablesFontIncreased(Increase); }};
+  MainForm.OnOptions = [&](HWND Owner, int Page) {
+    if (Page >= 0)
+      OptionsPage = static_cast<TOptionsPage>(Page);
+    if (Dialog_Options(IsWindowVisible(Owner) ? Owner : nullptr, OptionsPage, Settings,
+                       OptionsServices))
+      MainForm.SettingsChanged();
+  };
+
+  // The browser's requests, on the GUI thread.
+  const TWebCommandDispatcher WebCommands(
+      Web.PostedTexts(),
+      {[&QuickActions](const std::string& ID) { (void)QuickActions.ExecuteQuickAction(ID); },
+       [&](const std::string& Name) {
+         Planner.Stop();
+         const bool Loaded = Presets.LoadPreset(Name);
+         MainForm.ShowRows();
+         if (Loaded)
+           Planner.Start(StartSilent);
+       },
+       [&MainForm] { PostMessageW(MainForm.Handle(), WM_CLOSE, 0, 0); }});
+  MainForm.OnCustomMessage = [&WebCommands](UINT Msg, WPARAM WParam, LPARAM LParam) {
+    return WebCommands.HandleMessage(Msg, WParam, static_cast<std::intptr_t>(LParam));
+  };
   MainForm.OnEndSession = [&] {
     Presets.SaveDefaultPresetAtExit(Settings.SaveAndLoadDefaultPreset);
     (void)SaveSettings(Settings, Storage.SettingsFileName());
@@ -242,6 +319,11 @@ int RunKolvane(HINSTANCE Instance) {
     return 1;
   }
   MainWindow = MainForm.Handle();
+  try {
+    (void)Web.ApplySettings(Settings);
+  } catch (const std::exception& Error) {
+    UserInterface.MessageDialog({}, Error.what(), dkWarning, dbOK);
+  }
   Communicator.OnMessage = [&MainForm](const std::string&) { MainForm.ShowAndBringToFront(); };
 
   // Sleep and wake-up stop and start the planner as the user chose.
@@ -278,6 +360,8 @@ int RunKolvane(HINSTANCE Instance) {
 
   const int ExitCode = Loop.Run();
 
+  Web.Stop();
+  MainWindow = nullptr;
   Planner.Stop();
   Presets.SaveDefaultPresetAtExit(Settings.SaveAndLoadDefaultPreset);
   (void)SaveSettings(Settings, Storage.SettingsFileName());

@@ -68,10 +68,6 @@ bool TForm_Main::Create(bool Hidden) {
   FLargeImages = LoadStrip(FInstance, IDB_TOOLBAR32, 32);
   FRunningIcon.reset(ImageList_GetIcon(FSmallImages.get(), imgRunning, ILD_NORMAL));
   FAccelerators.reset(LoadAcceleratorsW(FInstance, MAKEINTRESOURCEW(IDR_MAINACCELERATORS)));
-  FModel.KeepSystemAwake = [](bool KeepAwake) {
-    return SetThreadExecutionState(KeepAwake ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED
-                                             : ES_CONTINUOUS) != 0;
-  };
 
   const DWORD ExStyle = FContext.Settings.AlwaysOnTop ? WS_EX_TOPMOST : 0;
   HWND Window = CreateWindowExW(ExStyle, kMainWindowClass, kApplicationTitle, WS_OVERLAPPEDWINDOW,
@@ -84,12 +80,8 @@ bool TForm_Main::Create(bool Hidden) {
   CreateControls();
   RestorePlacement();
   FModel.AttachToPlanner();
-  if (!FContext.Settings.HideTrayIcon) {
-    FTrayIcon =
-        std::make_unique<TTrayIcon>(Window, WM_TRAY_NOTIFY, FSmallIcon.get(), kApplicationTitle);
-    if (!FTrayIcon->Visible())
-      SetTimer(Window, kTrayRetryTimer, kTrayRetryIntervalMs, nullptr);
-  }
+  if (!FContext.Settings.HideTrayIcon)
+    ShowTrayIcon();
   ShowRunningState(false);
   ShowStatus(ResStr(ustrings::msg_status_ready), {});
   ShowRows();
@@ -258,6 +250,13 @@ void TForm_Main::Command(UINT Id) {
     SyncLogic();
     return;
   }
+  if (Id >= CMD_LANGUAGE_FIRST && Id <= CMD_LANGUAGE_LAST) {
+    if (const auto Position = FLanguageMenu.PositionOf(Id); Position && FContext.Languages) {
+      FContext.Languages->MenuItemClicked(*Position);
+      RebuildLanguageMenu();
+    }
+    return;
+  }
   if (Id >= CMD_QUICK_FIRST && Id <= CMD_QUICK_LAST) {
     (void)FContext.QuickActions.ExecuteQuickActionByIndex(static_cast<int>(Id - CMD_QUICK_FIRST));
     return;
@@ -391,6 +390,49 @@ void TForm_Main::StartPlanner() {
   HCURSOR Previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
   FContext.Planner.Start();
   SetCursor(Previous);
+}
+
+void TForm_Main::ShowTrayIcon() {
+  HWND Window = FWindow.get();
+  FTrayIcon =
+      std::make_unique<TTrayIcon>(Window, WM_TRAY_NOTIFY, FSmallIcon.get(), kApplicationTitle);
+  if (FRunning)
+    FTrayIcon->SetIcon(FRunningIcon.get());
+  if (!FTrayIcon->Visible())
+    SetTimer(Window, kTrayRetryTimer, kTrayRetryIntervalMs, nullptr);
+}
+
+void TForm_Main::SetTrayIconVisible(bool Visible) {
+  if (Visible && !FTrayIcon) {
+    ShowTrayIcon();
+  } else if (!Visible && FTrayIcon) {
+    KillTimer(FWindow.get(), kTrayRetryTimer);
+    FTrayIcon.reset();
+    // Without a tray icon a hidden window could never be found again.
+    if (!IsWindowVisible(FWindow.get()))
+      SetWindowHidden(false);
+  }
+}
+
+void TForm_Main::SetTablesFontIncreased(bool Increased) {
+  TFontHandle Font = MakeListFont(Increased);
+  if (!Font)
+    return;
+  for (HWND List : {FEvents, FActions})
+    SendMessageW(List, WM_SETFONT, reinterpret_cast<WPARAM>(Font.get()), TRUE);
+  // The lists use the new font before the old one goes.
+  FListFont = std::move(Font);
+}
+
+void TForm_Main::SettingsChanged() {
+  SetWindowPos(FWindow.get(), FContext.Settings.AlwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+               0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  InvalidateRect(FStatusBar, nullptr, TRUE);
+}
+
+void TForm_Main::RebuildLanguageMenu() {
+  if (FContext.Languages)
+    FLanguageMenu.Fill(GetSubMenu(FMenu, 3), FContext.Languages->BuildMenu(), CMD_LANGUAGE_FIRST);
 }
 
 void TForm_Main::RebuildPresetsMenu() {

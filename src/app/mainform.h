@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/aboutform.h"
+#include "app/languagemenu.h"
 #include "app/uMainWindowModel.h"
 #include "app/uTrayIcon.h"
 #include "core/uResourceStrings.h"
@@ -32,6 +33,8 @@ struct TMainFormContext {
   TShell& Shell;
   std::string ProgramFile;
   std::string ProgramFolder;
+  // The languages of the Language menu; none leaves the menu empty.
+  TLanguages* Languages = nullptr;
 };
 
 // The program's main window: the lists of events and actions with the logic between them, the
@@ -47,6 +50,12 @@ class TForm_Main final : private TMainWindowView {
   [[nodiscard]] bool Create(bool Hidden);
   HWND Handle() const { return FWindow.get(); }
   TMainWindowModel& Model() { return FModel; }
+
+  // What the options dialog changes while the program runs.
+  void SetTrayIconVisible(bool Visible);
+  void SetTablesFontIncreased(bool Increased);
+  // The settings changed: stay-on-top and the status bar's icons follow them.
+  void SettingsChanged();
 
   // Restores the window (also from the tray) and brings it to the front.
   void ShowAndBringToFront();
@@ -85,6 +94,9 @@ class TForm_Main final : private TMainWindowView {
   void HandleNotify(const NMHDR& Header);
   void StartPlanner();
   void RebuildPresetsMenu();
+  void RebuildLanguageMenu();
+  void ShowTrayIcon();
+  TFontHandle MakeListFont(bool Increased) const;
   void SetWindowHidden(bool Hidden);
   void ShutdownSteps();
   void CopyToClipboard(const std::string& Text);
@@ -136,4 +148,5 @@ class TForm_Main final : private TMainWindowView {
   bool FMaximized = false;
   std::vector<std::string> FPresetNames;
   TForm_About FAbout{RunningProgramAbout()};
+  TLanguageMenu FLanguageMenu;
 };

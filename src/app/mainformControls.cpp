@@ -63,6 +63,7 @@ void TForm_Main::CreateMenus() {
   SetSubMenuText(GetSubMenu(FMenu, 1), 0, tform_main::mi_load);
   SetMenu(FWindow.get(), FMenu);
   RebuildPresetsMenu();
+  RebuildLanguageMenu();
 }
 
 HWND TForm_Main::CreateToolbar(int Id, bool Large,
@@ -126,16 +127,23 @@ HWND TForm_Main::CreateList(int Id, const TResString& FirstColumn) {
   return List;
 }
 
+TFontHandle TForm_Main::MakeListFont(bool Increased) const {
+  NONCLIENTMETRICSW Metrics{};
+  Metrics.cbSize = sizeof Metrics;
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Metrics, &Metrics, 0);
+  LOGFONTW Font = Metrics.lfMessageFont;
+  // One point larger, when asked for.
+  if (Increased)
+    Font.lfHeight = Font.lfHeight < 0 ? Font.lfHeight - 1 : Font.lfHeight + 1;
+  return TFontHandle(CreateFontIndirectW(&Font));
+}
+
 void TForm_Main::CreateControls() {
   HWND Window = FWindow.get();
   NONCLIENTMETRICSW Metrics{};
   Metrics.cbSize = sizeof Metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Metrics, &Metrics, 0);
-  LOGFONTW ListFont = Metrics.lfMessageFont;
-  // One point larger, when asked for.
-  if (FContext.Settings.IncreaseTablesFontSize)
-    ListFont.lfHeight = ListFont.lfHeight < 0 ? ListFont.lfHeight - 1 : ListFont.lfHeight + 1;
-  FListFont.reset(CreateFontIndirectW(&ListFont));
+  FListFont = MakeListFont(FContext.Settings.IncreaseTablesFontSize);
   LOGFONTW PanelFont = Metrics.lfMessageFont;
   PanelFont.lfHeight = PanelFont.lfHeight * 3 / 2;
   PanelFont.lfWeight = FW_BOLD;

@@ -50,10 +50,11 @@ void TMainWindowModel::Stopped() {
   FView.ShowRunningState(false);
   Refresh();
   FView.ShowStatus(ResStr(ustrings::msg_status_stopped), {});
-  if (FStayAwakeActive && KeepSystemAwake) {
+  // Withdrawn even when this model did not ask: the options dialog may have turned the
+  // setting on, and asked, while the planner ran.
+  if (KeepSystemAwake)
     KeepSystemAwake(false);
-    FStayAwakeActive = false;
-  }
+  FStayAwakeActive = false;
   if (FSettings.ShowTrayMessages)
     FView.ShowBalloon(ResStr(ustrings::msg_balloon_stopped),
                       ResStr(ustrings::msg_balloon_stopped_text));

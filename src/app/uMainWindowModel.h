@@ -54,6 +54,7 @@ class TMainWindowModel {
   void AttachToPlanner();
 
   // Asks the system to stay awake (true) or lets it sleep again (false); true when it accepted.
+  // Every stop lets it sleep again, whoever asked.
   std::function<bool(bool KeepAwake)> KeepSystemAwake;
 
   // Statuses of both lists and, while running, the status line and tray hint.

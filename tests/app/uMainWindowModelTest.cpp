@@ -80,6 +80,16 @@ TEST_F(MainWindowModelTest, FinishingKeepsTheStayAwakeRequestUntilTheNextStop) {
   EXPECT_TRUE(Model.StayAwakeActive());
 }
 
+TEST_F(MainWindowModelTest, EveryStopLetsTheSystemSleepAgainWhoeverAskedItToStayAwake) {
+  // The setting is off at the start; the options dialog may turn it on, and ask, meanwhile.
+  Settings.PreventSystemSleepWhileRunning = false;
+  Host.AddCountdown(10);
+  Host.Planner.Start();
+  EXPECT_TRUE(Awake.empty());
+  Host.Planner.Stop();
+  EXPECT_EQ(Awake, (std::vector<bool>{false}));
+}
+
 TEST_F(MainWindowModelTest, RefreshShowsStatusesElapsedTimeAndTheTrayHint) {
   Settings.EventStatusInTrayIconHint = true;
   Settings.EventDetailsInTrayIconHint = true;

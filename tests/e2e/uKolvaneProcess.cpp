@@ -52,6 +52,11 @@ constexpr std::size_t kTextChars = 512;
 TKolvaneCopy::TKolvaneCopy() {
   std::filesystem::copy_file(ExecutableBesideThisTest(L"kolvane.exe"),
                              FFolder.Path() / L"kolvane.exe");
+  // The web interface's pages are installed beside the program.
+  const std::filesystem::path Web = ExecutableBesideThisTest(L"WebInterface");
+  if (std::filesystem::is_directory(Web))
+    std::filesystem::copy(Web, FFolder.Path() / L"WebInterface",
+                          std::filesystem::copy_options::recursive);
 }
 
 void TKolvaneCopy::WriteFile(const std::string& RelativeName, const std::string& Text) const {

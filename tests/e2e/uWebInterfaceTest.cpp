@@ -2,20 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/uWin32Winsock.h"
 #include "uKolvaneProcess.h"
 
 #include <string>
 
 namespace {
-
-class TWinsock {
- public:
-  TWinsock() { WSAStartup(MAKEWORD(2, 2), &FData); }
-  ~TWinsock() { WSACleanup(); }
-
- private:
-  WSADATA FData{};
-};
 
 sockaddr_in Loopback(u_short Port) {
   sockaddr_in Address{};
@@ -27,18 +19,18 @@ sockaddr_in Loopback(u_short Port) {
 
 // A port nobody listens on right now.
 u_short FreeLoopbackPort() {
-  SOCKET Probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  const TSocketHandle Probe(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   sockaddr_in Address = Loopback(0);
   int Length = sizeof Address;
-  bind(Probe, reinterpret_cast<sockaddr*>(&Address), Length);
-  getsockname(Probe, reinterpret_cast<sockaddr*>(&Address), &Length);
-  closesocket(Probe);
+  bind(Probe.get(), reinterpret_cast<sockaddr*>(&Address), Length);
+  getsockname(Probe.get(), reinterpret_cast<sockaddr*>(&Address), &Length);
   return ntohs(Address.sin_port);
 }
 
 // The whole answer to a GET on 127.0.0.1, or empty when nobody answered.
 std::string Get(u_short Port, const std::string& Path) {
-  SOCKET Connection = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  const TSocketHandle Socket(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  const SOCKET Connection = Socket.get();
   const DWORD TimeoutMs = 10000;
   setsockopt(Connection, SOL_SOCKET, SO_RCVTIMEO, reinterpret_cast<const char*>(&TimeoutMs),
              sizeof TimeoutMs);
@@ -53,7 +45,6 @@ std::string Get(u_short Port, const std::string& Path) {
     while ((Received = recv(Connection, Buffer, sizeof Buffer, 0)) > 0)
       Answer.append(Buffer, static_cast<std::size_t>(Received));
   }
-  closesocket(Connection);
   return Answer;
 }
 
@@ -69,7 +60,8 @@ std::string GetWhenListening(u_short Port, const std::string& Path) {
 }
 
 TEST(WebInterfaceTest, ABrowserSeesTheHomePageAndClosesTheProgram) {
-  TWinsock Winsock;
+  const TWinsockSession Winsock;
+  ASSERT_TRUE(Winsock.Started());
   const u_short Port = FreeLoopbackPort();
   TKolvaneCopy Copy;
   Copy.WriteFile("Settings.ini", "[WebInterface]\r\nEnabled=1\r\nIP=127.0.0.1\r\nPort=" +

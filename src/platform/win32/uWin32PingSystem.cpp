@@ -5,6 +5,7 @@
 
 #include "platform/win32/uWin32Library.h"
 #include "platform/win32/uWindows.h"
+#include "platform/win32/uWin32Winsock.h"
 
 #include <ws2tcpip.h>
 #include <iphlpapi.h>
@@ -21,25 +22,6 @@ struct TWin32PingSystem::TIcmpFunctions {
 };
 
 namespace {
-
-// One Windows Sockets session for the length of a resolution.
-class TWinsockSession {
- public:
-  TWinsockSession() {
-    WSADATA Data;
-    FStarted = WSAStartup(MAKEWORD(2, 2), &Data) == 0;
-  }
-  ~TWinsockSession() {
-    if (FStarted)
-      WSACleanup();
-  }
-  TWinsockSession(const TWinsockSession&) = delete;
-  TWinsockSession& operator=(const TWinsockSession&) = delete;
-  bool Started() const { return FStarted; }
-
- private:
-  bool FStarted = false;
-};
 
 struct TAddressInfoDeleter {
   void operator()(addrinfo* Info) const noexcept { freeaddrinfo(Info); }

@@ -7,12 +7,12 @@
 
 #include "app/aboutformStrings.h"
 #include "app/aboutform_res.h"
+#include "app/uWin32DialogPlacement.h"
 #include "app/resource.h"
 #include "app/uVersionText.h"
 #include "platform/win32/uWin32Clipboard.h"
 #include "platform/win32/uWin32ModalScope.h"
 #include "platform/win32/uWin32Text.h"
-#include "platform/win32/uWin32WindowPlacement.h"
 
 namespace {
 
@@ -43,7 +43,6 @@ std::string ModuleVersionText() {
   return VersionText(HIWORD(Info->dwFileVersionMS), LOWORD(Info->dwFileVersionMS),
                      HIWORD(Info->dwFileVersionLS), LOWORD(Info->dwFileVersionLS));
 }
-
 
 }  // namespace
 
@@ -165,7 +164,7 @@ void TForm_About::SetUp(HWND Window, HWND Owner) {
   if (FTitleFont)
     SendDlgItemMessageW(Window, IDC_ABOUT_PRODUCT, WM_SETFONT,
                         reinterpret_cast<WPARAM>(FTitleFont.get()), FALSE);
-  CentreOnOwner(Window, Owner);
+  PlaceDialog(Window, Owner);
 }
 
 void TForm_About::Close(HWND Window) {

@@ -21,7 +21,8 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/uWin32FrameView.cpp
   )
   kolvane_target_options(kolvane_editor_gui)
-  target_link_libraries(kolvane_editor_gui PUBLIC kolvane_editor kolvane_win32 comctl32 shell32)
+  target_link_libraries(kolvane_editor_gui PUBLIC kolvane_editor kolvane_app_win32 kolvane_win32 comctl32
+                        shell32)
 endif()
 
 if(WIN32)

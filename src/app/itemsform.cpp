@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "app/itemsform_res.h"
+#include "app/uWin32DialogPlacement.h"
 #include "app/uItemEditorStrings.h"
 #include "app/uWin32FrameView.h"
 #include "core/uKoException.h"
 #include "platform/win32/uWin32ModalScope.h"
 #include "platform/win32/uWin32Text.h"
-#include "platform/win32/uWin32WindowPlacement.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ class TForm_Items {
     RECT Bounds{};
     GetWindowRect(FWindow, &Bounds);
     FMinimumSize = {Bounds.right - Bounds.left, Bounds.bottom - Bounds.top};
-    CentreOnOwner(FWindow, GetWindow(FWindow, GW_OWNER));
+    PlaceDialog(FWindow, GetWindow(FWindow, GW_OWNER));
 
     FEditor.ConfigBox().OnInsert = [this](TConfigFrame& Frame) { ShowFrameView(Frame); };
     FEditor.ConfigBox().OnRemove = [this](TConfigFrame&) { FView.reset(); };

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/optionsform_res.h"
-#include "app/uDialogPlacement.h"
+#include "app/uWin32DialogPlacement.h"
 #include "app/uOptionsInput.h"
 #include "app/uOptionsStrings.h"
 #include "core/uKoException.h"
@@ -136,21 +136,6 @@ constexpr int ProtectionPasswordControls[] = {
 
 // Which characters a subclassed text box lets through.
 enum TCharacterFilter : DWORD_PTR { cfPort, cfIPAddress };
-
-TScreenRect ScreenRectOf(const RECT& Rect) {
-  return {Rect.left, Rect.top, Rect.right, Rect.bottom};
-}
-
-TScreenRect WorkAreaOf(HMONITOR Monitor) {
-  MONITORINFO Info{};
-  Info.cbSize = sizeof Info;
-  if (!GetMonitorInfoW(Monitor, &Info)) {
-    RECT Area{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &Area, 0);
-    return ScreenRectOf(Area);
-  }
-  return ScreenRectOf(Info.rcWork);
-}
 
 std::wstring WindowText(HWND Window) {
   std::wstring Text(static_cast<std::size_t>(GetWindowTextLengthW(Window)) + 1, L'\0');
@@ -323,25 +308,7 @@ class TForm_Options {
   }
 
   // Centred on a visible owner; next to the tray when the program shows only its tray icon.
-  void Place() {
-    RECT Own{};
-    GetWindowRect(FWindow, &Own);
-    const int Width = Own.right - Own.left;
-    const int Height = Own.bottom - Own.top;
-    TScreenPoint Position;
-    if (FOwner && IsWindowVisible(FOwner)) {
-      RECT Owner{};
-      GetWindowRect(FOwner, &Owner);
-      Position = CentredOnOwner(ScreenRectOf(Owner),
-                                WorkAreaOf(MonitorFromWindow(FOwner, MONITOR_DEFAULTTONEAREST)),
-                                Width, Height);
-    } else {
-      Position = BottomRightOfWorkArea(
-          WorkAreaOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)), Width, Height);
-    }
-    SetWindowPos(FWindow, nullptr, Position.X, Position.Y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  void Place() { PlaceDialog(FWindow, FOwner); }
 
   HWND Control(int Id) const {
     if (HWND Found = GetDlgItem(FWindow, Id))

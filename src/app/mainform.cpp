@@ -204,6 +204,14 @@ LRESULT TForm_Main::HandleMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
       }
       break;
     case WM_SETCURSOR:
+      if (FBusyCount > 0) {
+        SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      if (reinterpret_cast<HWND>(WParam) == FStatusBar && OverStatusIcon()) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+      }
       if (reinterpret_cast<HWND>(WParam) == FAddEventPanel ||
           reinterpret_cast<HWND>(WParam) == FAddActionPanel) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
@@ -387,9 +395,38 @@ void TForm_Main::Command(UINT Id) {
 }
 
 void TForm_Main::StartPlanner() {
-  HCURSOR Previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+  BeginBusyCursor();
+  struct TBusy {
+    TForm_Main& Form;
+    ~TBusy() { Form.EndBusyCursor(); }
+  } Busy{*this};
   FContext.Planner.Start();
-  SetCursor(Previous);
+}
+
+bool TForm_Main::OverStatusIcon() const {
+  POINT At;
+  GetCursorPos(&At);
+  ScreenToClient(FStatusBar, &At);
+  // The web interface's and the protection's icons are the first two panels.
+  for (int Part = 0; Part < 2; ++Part) {
+    RECT Area{};
+    SendMessageW(FStatusBar, SB_GETRECT, Part, reinterpret_cast<LPARAM>(&Area));
+    if (PtInRect(&Area, At))
+      return true;
+  }
+  return false;
+}
+
+void TForm_Main::BeginBusyCursor() {
+  ++FBusyCount;
+  SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void TForm_Main::EndBusyCursor() {
+  if (FBusyCount == 0)
+    return;
+  if (--FBusyCount == 0)
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
 }
 
 void TForm_Main::ShowTrayIcon() {

@@ -114,6 +114,12 @@ class TForm_Main final : private TMainWindowView {
   void ShowBalloon(const std::string& Title, const std::string& Text) override;
   void HideWindow() override { SetWindowHidden(true); }
   void CloseWindow() override;
+  void EndBusyCursor() override;
+
+  // The hourglass is a count: each begin adds one, each end takes one away, and the arrow comes
+  // back at 0; ends beyond the begins do nothing.
+  void BeginBusyCursor();
+  bool OverStatusIcon() const;
 
   HINSTANCE FInstance;
   TMainFormContext& FContext;
@@ -146,6 +152,7 @@ class TForm_Main final : private TMainWindowView {
   bool FShuttingDown = false;
   bool FTerminating = false;
   bool FMaximized = false;
+  int FBusyCount = 0;
   std::vector<std::string> FPresetNames;
   TForm_About FAbout{RunningProgramAbout()};
   TLanguageMenu FLanguageMenu;

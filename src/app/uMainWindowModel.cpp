@@ -28,6 +28,7 @@ void TMainWindowModel::AttachToPlanner() {
   FPlanner.OnStopped = [this] { Stopped(); };
   FPlanner.OnFinished = [this] { Finished(); };
   FPlanner.OnMessage = [this](TKoPlannerMessageKind Kind, const std::string& Text) {
+    FView.EndBusyCursor();
     FUserInterface.MessageDialog({}, Text, Kind == kpmError ? dkError : dkWarning, dbOK);
   };
   FPlanner.OnCloseApplication = [this] { FView.CloseWindow(); };

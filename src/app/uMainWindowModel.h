@@ -31,6 +31,8 @@ class TMainWindowView {
   virtual void HideWindow() = 0;
   // The normal close path, as the title bar's close button takes it.
   virtual void CloseWindow() = 0;
+  // Any hourglass ends, as a message box is about to ask the user something.
+  virtual void EndBusyCursor() = 0;
 
  protected:
   ~TMainWindowView() = default;

@@ -28,6 +28,7 @@ class TRecordingView final : public TMainWindowView {
   }
   void HideWindow() override { Calls.push_back("hide"); }
   void CloseWindow() override { Calls.push_back("close"); }
+  void EndBusyCursor() override { Calls.push_back("arrow"); }
 
   Strings Calls;
   std::string Status, Hint;
@@ -120,6 +121,7 @@ TEST_F(MainWindowModelTest, PlannerMessagesBecomeBoxesAndCloseAsksTheWindow) {
   Host.Planner.Start();
   ASSERT_EQ(UserInterface.Shown.size(), 1u);
   EXPECT_EQ(UserInterface.Shown[0].Kind, dkWarning);
+  EXPECT_EQ(View.Calls, Strings{"arrow"}) << "the hourglass of Start ends before the box";
   Host.AddAction("Bye", "ok", kaoCloseApplication);
   Host.Planner.ExecuteNow();
   EXPECT_EQ(View.Calls.back(), "close");

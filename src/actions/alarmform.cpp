@@ -20,10 +20,6 @@ constexpr int kImageHeight = 150;
 constexpr int kTimeFontHeight = 27;
 constexpr int kDateFontHeight = 21;
 
-using TBitmapHandle =
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>,
-                    TWin32HandleDeleter<HBITMAP, [](HBITMAP Bitmap) { DeleteObject(Bitmap); }>>;
-
 TFontHandle Verdana(int PixelHeight) {
   LOGFONTW Font{};
   Font.lfHeight = -PixelHeight;

@@ -8,17 +8,7 @@
 #include <vector>
 
 #include "app/uLanguages.h"
-#include "platform/win32/uWindows.h"
-
-// A named deleter: a lambda's type would tie every user of the handle to one translation unit.
-struct TBitmapDeleter {
-  using pointer = HBITMAP;
-  void operator()(HBITMAP Bitmap) const noexcept {
-    if (Bitmap)
-      DeleteObject(Bitmap);
-  }
-};
-using TBitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, TBitmapDeleter>;
+#include "platform/win32/uWin32Handles.h"
 
 // The flag of a language for a menu item: the PNG at FileName as a 32-bit bitmap with
 // premultiplied alpha (what menus draw with transparency), scaled down to fit MaxSize pixels

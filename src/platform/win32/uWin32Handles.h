@@ -20,9 +20,16 @@ using TWindowHandle =
 using TKernelHandle = std::unique_ptr<void, TWin32HandleDeleter<HANDLE, ::CloseHandle>>;
 using TModuleHandle =
     std::unique_ptr<std::remove_pointer_t<HMODULE>, TWin32HandleDeleter<HMODULE, ::FreeLibrary>>;
-inline BOOL DeleteFontHandle(HFONT Font) { return DeleteObject(Font); }
+inline BOOL DeleteFontHandle(HFONT Font) {
+  return DeleteObject(Font);
+}
 using TFontHandle =
     std::unique_ptr<std::remove_pointer_t<HFONT>, TWin32HandleDeleter<HFONT, DeleteFontHandle>>;
+inline BOOL DeleteBitmapHandle(HBITMAP Bitmap) {
+  return DeleteObject(Bitmap);
+}
+using TBitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>,
+                                      TWin32HandleDeleter<HBITMAP, DeleteBitmapHandle>>;
 using TIconHandle =
     std::unique_ptr<std::remove_pointer_t<HICON>, TWin32HandleDeleter<HICON, ::DestroyIcon>>;
 using TMenuHandle =

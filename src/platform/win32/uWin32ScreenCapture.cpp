@@ -26,10 +26,6 @@ class TScreenContext {
 
 using TMemoryContext =
     std::unique_ptr<std::remove_pointer_t<HDC>, TWin32HandleDeleter<HDC, ::DeleteDC>>;
-using TBitmapHandle =
-    std::unique_ptr<std::remove_pointer_t<HBITMAP>,
-                    TWin32HandleDeleter<HBITMAP, [](HBITMAP Bitmap) { DeleteObject(Bitmap); }>>;
-
 // Puts a bitmap into a memory context and takes it out again, so the bitmap can be freed.
 class TSelection {
  public:
